@@ -1,0 +1,30 @@
+# Native build: the portable code with native platform services, unit tests, e2e tests, benchmarks.
+find_package(GTest REQUIRED)
+find_package(benchmark QUIET)
+enable_testing()
+
+orvella_sources(NATIVE_PLATFORM_SOURCES src/platform/native)
+add_library(orvella_native STATIC ${NATIVE_PLATFORM_SOURCES})
+target_compile_options(orvella_native PRIVATE ${ORVELLA_WARNINGS})
+target_link_libraries(orvella_native PUBLIC orvella_portable SQLite::SQLite3)
+
+orvella_sources(UNIT_SOURCES tests/unit tests/fakes)
+add_executable(orvella_tests ${UNIT_SOURCES})
+target_include_directories(orvella_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_options(orvella_tests PRIVATE ${ORVELLA_WARNINGS})
+target_link_libraries(orvella_tests PRIVATE orvella_native GTest::gtest GTest::gmock GTest::gtest_main)
+add_test(NAME unit COMMAND orvella_tests)
+
+orvella_sources(E2E_SOURCES tests/e2e)
+if(E2E_SOURCES AND NOT ORVELLA_SANITIZE)
+  add_executable(orvella_e2e ${E2E_SOURCES})
+  target_include_directories(orvella_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_options(orvella_e2e PRIVATE ${ORVELLA_WARNINGS})
+  target_link_libraries(orvella_e2e PRIVATE orvella_native GTest::gtest GTest::gtest_main)
+endif()
+
+orvella_sources(BENCH_SOURCES bench)
+if(BENCH_SOURCES AND benchmark_FOUND AND NOT ORVELLA_SANITIZE)
+  add_executable(orvella_bench ${BENCH_SOURCES})
+  target_link_libraries(orvella_bench PRIVATE orvella_native benchmark::benchmark)
+endif()

@@ -1,0 +1,13 @@
+#include "ui/headless_application.h"
+
+#include "ui/form.h"
+
+namespace orvella::ui {
+
+// Without a loop a modal form is shown and left open; a test closes it by calling its handlers.
+void HeadlessApplication::RunModal(Form& form) {
+    SetModal(form, true);
+    form.Show();
+}
+
+}  // namespace orvella::ui

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "fakes/fake_dialogs.h"
+#include "ui/form.h"
+#include "ui/headless_application.h"
+
+namespace orvella::ui {
+namespace {
+
+struct RecordingForm : Form {
+    RecordingForm(std::string name, Application& app, std::vector<std::string>& log)
+        : Form(std::move(name), app), log_(log) {}
+    void FormCreate() override { log_.push_back(Name() + ".create"); }
+    void FormShow() override { log_.push_back(Name() + ".show"); }
+    void FormDestroy() override { log_.push_back(Name() + ".destroy"); }
+    std::vector<std::string>& log_;
+};
+
+TEST(Application, CreatesShowsMainAndDestroysInReverseOrder) {
+    FakeDialogs dialogs;
+    HeadlessApplication app(dialogs);
+    std::vector<std::string> log;
+    RecordingForm a("a", app, log), b("b", app, log);
+    app.CreateForm(a);
+    app.CreateForm(b);
+    app.Run();
+    EXPECT_EQ(log, (std::vector<std::string>{"a.create", "b.create", "a.show", "b.destroy", "a.destroy"}));
+}
+
+TEST(Application, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
+    FakeDialogs dialogs;
+    HeadlessApplication app(dialogs);
+    bool after = false;
+    app.Dispatch([] { throw std::runtime_error("boom"); });
+    app.Dispatch([&] { after = true; });
+    EXPECT_EQ(dialogs.exceptions, std::vector<std::string>{"boom"});
+    EXPECT_TRUE(after);
+}
+
+TEST(Application, ClosingTheMainFormEndsTheRun) {
+    FakeDialogs dialogs;
+    HeadlessApplication app(dialogs);
+    std::vector<std::string> log;
+    RecordingForm main("main", app, log), other("other", app, log);
+    app.CreateForm(main);
+    app.CreateForm(other);
+    other.Show();
+    other.Close();
+    EXPECT_FALSE(app.Terminated());
+    main.Show();
+    main.Close();
+    EXPECT_TRUE(app.Terminated());
+}
+
+TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithLaterLettersLowered) {
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Program Files\\ORVELLA.EXE"), "Orvella");
+    EXPECT_EQ(ApplicationTitleFromPath("/x/Orvella.v2.exe"), "Orvella");
+}
+
+}  // namespace
+}  // namespace orvella::ui
