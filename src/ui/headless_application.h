@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "ui/application.h"
 
 namespace orvella::ui {
@@ -15,9 +18,10 @@ public:
 
     int processMessagesCalls = 0;
     bool taskbarEntryHidden = false;
+    std::vector<std::string> createdForms;
 
 protected:
-    void BindForm(Form&) override {}
+    void BindForm(Form& form) override;
     void UnbindForm(Form&) override {}
     void RunLoop() override {}
     void OnTerminate() override {}
