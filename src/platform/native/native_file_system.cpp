@@ -10,9 +10,11 @@
 
 namespace orvella {
 
+namespace fs = std::filesystem;
+
 bool NativeFileSystem::FileExists(const std::string& path) const {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+    return fs::is_regular_file(path, ec);
 }
 
 std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) const {
@@ -24,13 +26,34 @@ std::optional<std::string> NativeFileSystem::ReadFile(const std::string& path) c
     return std::move(bytes).str();
 }
 
+// Written beside the target and renamed over it, so a failed write leaves the old file whole.
+// A read-only target is refused as Windows refuses it, even for a superuser.
 void NativeFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        throw FileWriteError(path, std::strerror(EACCES));
+    }
+    const std::string temporary = path + ".orvella-new";
     errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileWriteError(path, std::strerror(errno));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) throw FileWriteError(path, std::strerror(errno));
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+        }
+        if (!out) {
+            const int error = errno != 0 ? errno : EIO;
+            fs::remove(temporary, ec);
+            throw FileWriteError(path, std::strerror(error));
+        }
+    }
+    fs::rename(temporary, path, ec);
+    if (ec) {
+        const std::string reason = ec.message();
+        fs::remove(temporary, ec);
+        throw FileWriteError(path, reason);
+    }
 }
 
 }  // namespace orvella
