@@ -12,6 +12,7 @@
 #include "pictures/change_panel.h"
 #include "platform/cp1251_codec.h"
 #include "platform/native/native_file_system.h"
+#include "settings/settings_window.h"
 #include "ui/headless_application.h"
 
 namespace orvella {
@@ -147,6 +148,20 @@ TEST_F(ChangePanelStartTest, AnUnseenRunIsTransparentAndEndsAfterItsStartUpWork)
     EXPECT_FALSE(form.Timer1.Enabled());
     EXPECT_EQ(form.DisplayTimeMs, 1);
     EXPECT_TRUE(app.Terminated());
+}
+
+TEST_F(ChangePanelStartTest, InNormalModeShowingThePanelTakesOverTheSettingsWindowsValues) {
+    WriteIni("[conf]\r\npause=7\r\n");
+    TForm1 settingsWindow(app, platform);
+    app.CreateForm(settingsWindow);
+    WriteIni("[conf]\r\npause=99\r\n");  // changed behind the window's back
+
+    CommandLine normal({});
+    TForm2 form(app, platform, normal, &settingsWindow);
+    app.CreateForm(form);
+    form.Show();
+    EXPECT_EQ(form.DisplayTimeMs, 7000);
+    EXPECT_NE(Ini().find("pause=7\r\n"), std::string::npos) << Ini();
 }
 
 TEST_F(ChangePanelStartTest, InNormalModeShowingThePanelStartsNothing) {
