@@ -10,7 +10,17 @@ PanelConfig ReadPanelConfig(const ConfigFile& config) {
     values.top = config.Read(config::kTop2);
     values.colorbutton = config.Read(config::kColorButton);
     values.pause = config.Read(config::kPause);
-    values.run = ReadRunSettings(config);
+    RunSettings& run = values.run;
+    run.countautosave = config.Read(config::kCountAutoSave);
+    run.offchangestart = config.Read(config::kOffChangeStart);
+    run.offvisible = config.Read(config::kOffVisible);
+    run.onlist = config.Read(config::kOnList);
+    run.autoscan = config.Read(config::kAutoScan);
+    run.AutoSaveIcon = config.Read(config::kAutoSaveIcon);
+    run.showtime = config.Read(config::kShowTime);
+    run.unic = config.Read(config::kUnic);
+    run.sizelimit = config.Read(config::kSizeLimit);
+    run.onsizelimit = config.Read(config::kOnSizeLimit);
     return values;
 }
 

@@ -2,8 +2,6 @@
 
 namespace orvella {
 
-class ConfigFile;
-
 // The run-time settings the change panel reads for the other parts of the program, named after
 // their keys. Zero and false until the first read; taken as they stand, without range limits.
 struct RunSettings {
@@ -20,7 +18,5 @@ struct RunSettings {
 
     bool operator==(const RunSettings&) const = default;
 };
-
-RunSettings ReadRunSettings(const ConfigFile& config);
 
 }  // namespace orvella

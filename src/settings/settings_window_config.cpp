@@ -6,12 +6,22 @@ namespace orvella {
 
 SettingsWindowConfig ReadSettingsWindowConfig(const ConfigFile& config) {
     SettingsWindowConfig values;
+    RunSettings& run = values.run;
     values.left = config.Read(config::kLeft);
     values.top = config.Read(config::kTop);
     values.pause = config.Read(config::kPause);
     values.colorbutton = config.Read(config::kColorButton);
+    run.offchangestart = config.Read(config::kOffChangeStart);
+    run.offvisible = config.Read(config::kOffVisible);
+    run.onlist = config.Read(config::kOnList);
+    run.autoscan = config.Read(config::kAutoScan);
+    run.countautosave = config.Read(config::kCountAutoSave);
+    run.AutoSaveIcon = config.Read(config::kAutoSaveIcon);
     values.page = config.Read(config::kPage);
-    values.run = ReadRunSettings(config);
+    run.showtime = config.Read(config::kShowTime);
+    run.unic = config.Read(config::kUnic);
+    run.sizelimit = config.Read(config::kSizeLimit);
+    run.onsizelimit = config.Read(config::kOnSizeLimit);
     return values;
 }
 
