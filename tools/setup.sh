@@ -9,7 +9,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick
   libsqlite3-dev sqlite3 googletest libgtest-dev libgmock-dev libbenchmark-dev
-  locales
+  locales qemu-user-static
 )
 # nodejs from other sources carries its own npm and conflicts with Debian's
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
@@ -33,3 +33,6 @@ if [ ${#missing[@]} -gt 0 ]; then
 elif [ "${need_update:-0}" = 1 ]; then
   sudo_ apt-get update -qq >/dev/null
 fi
+
+# Some kernels run no 32-bit code; Wine's 32-bit half then goes through qemu-user.
+sudo_ "$(dirname "$0")/wine/enable-i386.sh"

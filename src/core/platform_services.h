@@ -3,11 +3,17 @@
 namespace orvella {
 
 class AnsiCodec;
+class Clock;
+class DesktopList;
+class DesktopPicture;
 class Dialogs;
 class FileSystem;
+class FolderEnumerator;
 class InstanceMarker;
+class RandomSource;
 class SqliteLoader;
 class SystemInfo;
+class TextCollation;
 
 // Everything the program asks of the operating system, passed from the entry point to the forms.
 struct PlatformServices {
@@ -17,6 +23,12 @@ struct PlatformServices {
     InstanceMarker& instanceMarker;
     SystemInfo& system;
     SqliteLoader& sqlite;
+    DesktopList& desktopList;
+    const TextCollation& collation;
+    const Clock& clock;
+    const FolderEnumerator& folders;
+    DesktopPicture& desktopPicture;
+    RandomSource& random;
 };
 
 }  // namespace orvella

@@ -28,6 +28,13 @@ TForm2::TForm2(ui::Application& application, PlatformServices& platform, const C
       sSpeedButton1("sSpeedButton1", this),
       Timer1(*this, "Timer1"),
       db(platform.files, platform.sqlite, platform.codec),
+      icons(platform.desktopList, platform.dialogs, platform.system, platform.codec, platform.collation),
+      autoSave(icons, db, platform.clock, platform.dialogs),
+      pictures({platform.files, platform.codec, platform.folders, platform.desktopPicture, platform.random}, runSettings,
+               {.processMessages = [this] { App().ProcessMessages(); },
+                .countdownOn = [this] { return CountdownOn; },
+                .startShowTime = [this] { StartShowTime(); },
+                .showPrevButton = {}}),
       platform_(platform),
       commandLine_(commandLine),
       settingsWindow_(settingsWindow) {
@@ -53,6 +60,7 @@ void TForm2::OpenConnection(SqlConnection& connection) {
 
 void TForm2::FormCreate() {
     ProgramDir = FolderOf(platform_.system.ExecutablePath());
+    pictures.SetProgramFolder(ProgramDir, ProgramConfig(platform_).Path());
     OpenConnection(db.sqlDB);
     OpenConnection(db.sqlDB2);
     db.SqlQuery(LayoutDatabase::kCreateManualTable);
@@ -63,7 +71,7 @@ void TForm2::FormCreate() {
     SetSize(kPanelWidth, kPanelHeight);
     sPanel1.SetBounds({0, 0, kPanelWidth, kPanelHeight});
     sSpeedButton1.SetBounds({0, kPanelHeight - 22, kPanelWidth, 22});
-    CurBmp = GetBmp("cur");
+    pictures.CurBmp = pictures.GetBmp("cur");
 }
 
 void TForm2::FormShow() {
@@ -133,10 +141,5 @@ void TForm2::Timer1Timer() {
     }
     if (Visible()) App().Terminate();
 }
-
-// The picture rotation and the automatic layout save are wired in here by their own engines.
-void TForm2::change() {}
-void TForm2::AutoSaveIcon() {}
-std::string TForm2::GetBmp(const std::string&) { return {}; }
 
 }  // namespace orvella

@@ -3,7 +3,10 @@
 
 #include "core/platform_services.h"
 #include "core/run_mode.h"
+#include "icons/icon_engine.h"
+#include "icons/layout_auto_save.h"
 #include "icons/layout_database.h"
+#include "pictures/picture_engine.h"
 #include "settings/run_settings.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -30,10 +33,8 @@ public:
     void Timer1Timer();
 
     // The start-up work of change mode.
-    void change();
-    void AutoSaveIcon();
-    // "cur": the last picture shown, or empty text.
-    std::string GetBmp(const std::string& which);
+    void change() { pictures.change(); }
+    void AutoSaveIcon() { autoSave.AutoSaveIcon(runSettings); }
 
     ui::Panel sPanel1;
     ui::Label Label1;
@@ -41,9 +42,11 @@ public:
     ui::Timer Timer1;
 
     std::string ProgramDir;
-    std::string CurBmp;
     RunSettings runSettings;
     LayoutDatabase db;
+    IconEngine icons;
+    LayoutAutoSave autoSave;
+    PictureEngine pictures;
 
     bool CountdownOn = false;
     long long DisplayTimeMs = 0;

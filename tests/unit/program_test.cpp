@@ -5,13 +5,9 @@
 #include <filesystem>
 
 #include "core/run_mode.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_platform.h"
-#include "fakes/fake_sqlite_loader.h"
+#include "fakes/fake_platform_services.h"
 #include "fakes/temp_dir.h"
 #include "pictures/change_panel.h"
-#include "platform/cp1251_codec.h"
-#include "platform/native/native_file_system.h"
 #include "settings/settings_window.h"
 #include "ui/headless_application.h"
 
@@ -25,19 +21,20 @@ protected:
     ProgramTest() {
         system.executablePath = dir.File("Orvella.exe");
         dir.Write("db.spb", "");
+        fakes.desktopList.items = {{"Recycle Bin", 20, 20}};
     }
 
     std::string Ini() const { return codec.FromAnsi(dir.Read("Orvella.ini")); }
     void WriteIni(const std::string& text) const { dir.Write("Orvella.ini", codec.ToAnsi(text)); }
 
     TempDir dir;
-    NativeFileSystem files;
-    Cp1251Codec codec;
-    FakeDialogs dialogs;
-    FakeInstanceMarker marker;
-    FakeSystemInfo system;
-    FakeSqliteLoader sqlite;
-    PlatformServices platform{files, codec, dialogs, marker, system, sqlite};
+    FakePlatformServices fakes;
+    Cp1251Codec& codec = fakes.codec;
+    FakeDialogs& dialogs = fakes.dialogs;
+    FakeInstanceMarker& marker = fakes.instanceMarker;
+    FakeSystemInfo& system = fakes.system;
+    FakeSqliteLoader& sqlite = fakes.sqlite;
+    PlatformServices platform = fakes.Services();
     ui::HeadlessApplication app{dialogs};
 };
 
@@ -68,11 +65,10 @@ TEST_F(ProgramTest, TheNumberOfParametersChoosesTheWindows) {
 TEST_F(ProgramTest, AMissingDatabaseIsReportedOnceEndsTheRunAndIsNeverCreated) {
     std::filesystem::remove(dir.File("db.spb"));
     for (const std::vector<std::string>& parameters : {std::vector<std::string>{}, std::vector<std::string>{"-change"}}) {
-        FakeDialogs seen;
-        PlatformServices services{files, codec, seen, marker, system, sqlite};
-        ui::HeadlessApplication application(seen);
-        RunProgram(parameters, services, application);
-        EXPECT_EQ(seen.messages, std::vector<std::string>{kFilesMissing});
+        dialogs.messages.clear();
+        ui::HeadlessApplication application(dialogs);
+        RunProgram(parameters, platform, application);
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{kFilesMissing});
         EXPECT_TRUE(application.Terminated());
         EXPECT_FALSE(std::filesystem::exists(dir.File("db.spb")));
     }
