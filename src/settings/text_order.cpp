@@ -49,11 +49,13 @@ std::uint32_t Weight(std::uint32_t cp) {
 
 }  // namespace
 
+std::uint32_t NextFoldedCodePoint(std::string_view s, std::size_t& i) { return Lower(NextCodePoint(s, i)); }
+
 int CompareIgnoringCase(std::string_view a, std::string_view b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        const std::uint32_t wa = Weight(Lower(NextCodePoint(a, i)));
-        const std::uint32_t wb = Weight(Lower(NextCodePoint(b, j)));
+        const std::uint32_t wa = Weight(NextFoldedCodePoint(a, i));
+        const std::uint32_t wb = Weight(NextFoldedCodePoint(b, j));
         if (wa != wb) return wa < wb ? -1 : 1;
     }
     if (i < a.size()) return 1;
