@@ -20,6 +20,7 @@ if(E2E_SOURCES AND NOT ORVELLA_SANITIZE)
   add_executable(orvella_e2e ${E2E_SOURCES})
   target_include_directories(orvella_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_options(orvella_e2e PRIVATE ${ORVELLA_WARNINGS})
+  target_compile_definitions(orvella_e2e PRIVATE ORVELLA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   target_link_libraries(orvella_e2e PRIVATE orvella_native GTest::gtest GTest::gtest_main)
 endif()
 

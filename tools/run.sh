@@ -7,4 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/tools/setup.sh"
 "$root/tools/build.sh" windows tools
+if [ -n "${ORVELLA_PROGRAM_DIR:-}" ]; then
+  exec "$root/tools/demo.sh" "$ORVELLA_PROGRAM_DIR" "$@"
+fi
 exec "$root/tools/demo.sh" "$@"

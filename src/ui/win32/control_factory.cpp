@@ -1,0 +1,60 @@
+#include "ui/win32/control_factory.h"
+
+#include <stdexcept>
+
+#include "platform/win32/system_error_text.h"
+#include "platform/win32/utf16.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/window_classes.h"
+
+namespace orvella::ui::win32 {
+namespace {
+
+struct ChildWindowClass {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ChildWindowClass ClassFor(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Panel: return {PanelClass(), WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+        case ControlKind::Label: return {L"STATIC", SS_LEFT, 0};
+        case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+        case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+        case ControlKind::Form: break;
+    }
+    throw std::logic_error("a form cannot be a child control");
+}
+
+HWND CreateChildWindow(NativeControl& native, HWND parent, int id) {
+    const Control& model = native.Model();
+    const ChildWindowClass windowClass = ClassFor(model.Kind());
+    DWORD style = WS_CHILD | windowClass.style;
+    if (model.Visible()) style |= WS_VISIBLE;
+    if (!model.Enabled()) style |= WS_DISABLED;
+    const Rect& bounds = model.Bounds();
+    // Our own classes attach while being created; the system's are attached right after.
+    HWND window = CreateWindowExW(windowClass.exStyle, windowClass.className, ToUtf16(model.Text()).c_str(), style,
+                                  bounds.left, bounds.top, bounds.width, bounds.height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), &native);
+    if (window == nullptr) ThrowLastOsError();
+    return window;
+}
+
+}  // namespace
+
+void CreateChildWindows(NativeControl& parent, BindingContext& context, int& nextId) {
+    for (Control* child : parent.Model().Children()) {
+        NativeControl& native = parent.Adopt(std::make_unique<NativeControl>(*child, &parent, context));
+        native.Attach(CreateChildWindow(native, parent.Handle(), nextId++));
+        SendMessageW(native.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(context.fonts.For(child->GetFontStyle())),
+                     FALSE);
+        if (child->Kind() == ControlKind::CheckBox && static_cast<CheckBox*>(child)->Checked()) {
+            SendMessageW(native.Handle(), BM_SETCHECK, BST_CHECKED, 0);
+        }
+        CreateChildWindows(native, context, nextId);
+    }
+}
+
+}  // namespace orvella::ui::win32

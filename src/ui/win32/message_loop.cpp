@@ -1,0 +1,54 @@
+#include "ui/win32/message_loop.h"
+
+#include <windows.h>
+
+#include "ui/win32/native_control.h"
+
+namespace orvella::ui::win32 {
+namespace {
+
+// Keyboard navigation (Tab, arrows, Space on buttons) in our visible forms, then the usual
+// translation and dispatch.
+void Deliver(MSG& message) {
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && IsWindowVisible(root) && NativeControl::FromHandle(root) != nullptr &&
+        IsDialogMessageW(root, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+}  // namespace
+
+void RunUntilQuit() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(message);
+}
+
+bool RunUntil(const std::function<bool()>& done) {
+    MSG message;
+    while (!done()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        if (got < 0) return false;
+        Deliver(message);
+    }
+    return true;
+}
+
+void DeliverPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Deliver(message);
+    }
+}
+
+}  // namespace orvella::ui::win32

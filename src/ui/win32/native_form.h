@@ -1,0 +1,40 @@
+#pragma once
+#include "ui/form.h"
+#include "ui/timer.h"
+#include "ui/win32/native_control.h"
+
+namespace orvella::ui::win32 {
+
+// A form's top-level window with its controls and timers. Destroying it destroys the windows
+// but leaves the models alone; DetachModels first when they are still alive.
+class NativeForm : public NativeControl, public TimerObserver {
+public:
+    NativeForm(Form& form, BindingContext& context);
+    ~NativeForm() override;
+
+    // Creates the window hidden, owned by `owner` (none for the main form), then its controls.
+    void Create(HWND owner);
+    void DetachModels() override;
+    // Takes the window off the task bar (and out of the task switcher).
+    void HideTaskbarEntry();
+
+    void OnTimerChanged(Timer& timer) override;
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+protected:
+    void Apply(Property property) override;
+
+private:
+    void ApplyBounds();
+    void ApplyAlpha();
+    void AcceptBounds();
+    void FireTimer(UINT_PTR id);
+    void RememberFocus();
+    void RestoreFocus();
+    LRESULT FocusedButton() const;
+
+    Form& form_;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace orvella::ui::win32

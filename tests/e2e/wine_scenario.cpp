@@ -1,0 +1,208 @@
+#include "e2e/wine_scenario.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "e2e/e2e_paths.h"
+#include "e2e/wine_suite.h"
+#include "platform/cp1251_codec.h"
+
+namespace orvella::e2e {
+namespace fs = std::filesystem;
+namespace {
+
+std::string TestName() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+    for (char& c : name)
+        if (c == '/') c = '_';
+    return name;
+}
+
+bool PollFor(std::chrono::milliseconds timeout, const std::function<bool()>& probe) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!probe()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace
+
+void WineScenario::SetUp() {
+    WineSuite& suite = WineSuite::Get();
+    ASSERT_TRUE(suite.Ready()) << suite.Error();
+    std::string pattern = (fs::temp_directory_path() / "orvella-e2e-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+    prefix_ = root_ + "/prefix";
+    log_ = root_ + "/wine.log";
+    const RunResult copied = RunAndCapture({"bash", suite.Script(), "new-prefix", prefix_}, {}, 120s);
+    ASSERT_EQ(copied.exitCode, 0) << "copying the prefix template failed";
+    // A server that outlives each short driver call, started before anything inherits our pipes.
+    SpawnOptions options{WineEnvironment(), {}, log_};
+    ASSERT_EQ(RunAndCapture({"wineserver", "-p"}, options, 30s).exitCode, 0);
+}
+
+void WineScenario::TearDown() {
+    if (HasFailure() && WineSuite::Get().Ready()) {
+        Screenshot("failure");
+        std::error_code ignored;
+        fs::copy_file(log_, ShotsDir() + "/" + TestName() + "-wine.log", fs::copy_options::overwrite_existing, ignored);
+    }
+    for (auto process = processes_.rbegin(); process != processes_.rend(); ++process) (*process)->Kill();
+    processes_.clear();
+    if (root_.empty()) return;
+    RunAndCapture({"bash", WineSuite::Get().Script(), "stop-prefix", prefix_}, {}, 60s);
+    if (std::getenv("ORVELLA_E2E_KEEP")) {
+        std::cout << "scenario kept in " << root_ << "\n";
+        return;
+    }
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+Environment WineScenario::WineEnvironment() const {
+    Environment environment = WineSuite::Get().WineEnvironment();
+    environment["WINEPREFIX"] = prefix_;
+    return environment;
+}
+
+ChildProcess& WineScenario::Start(const std::vector<std::string>& commandLine, bool is32bit,
+                                  const std::string& workingDir) {
+    std::vector<std::string> argv = {WineSuite::Get().Value(is32bit ? "ORVELLA_WINE32" : "ORVELLA_WINE64")};
+    argv.insert(argv.end(), commandLine.begin(), commandLine.end());
+    processes_.push_back(std::make_unique<ChildProcess>(argv, SpawnOptions{WineEnvironment(), workingDir, log_}));
+    return *processes_.back();
+}
+
+std::vector<ShellIcon> WineScenario::StartShell(const std::string& iconsFile, const std::string& layout) {
+    const std::string ready = root_ + "/shell-ready.txt";
+    std::vector<std::string> commandLine = {WineSuite::Get().Value("ORVELLA_TOOLS_DIR") + "/fakeshell.exe", "--layout",
+                                            layout, "--ready", WindowsPath(ready)};
+    if (!iconsFile.empty()) {
+        commandLine.push_back("--icons");
+        commandLine.push_back(WindowsPath(iconsFile));
+    }
+    ChildProcess& shell = Start(commandLine, false);
+    const bool placed = PollFor(kWindowTimeout, [&] { return fs::exists(ready) || !shell.Running(); });
+    EXPECT_TRUE(placed && fs::exists(ready)) << "the fake shell did not get ready";
+    return ParseShellIcons(ReadWholeFile(ready));
+}
+
+RunResult WineScenario::Driver(const std::vector<std::string>& arguments, std::chrono::milliseconds timeout) {
+    std::vector<std::string> argv = {WineSuite::Get().Value("ORVELLA_WINE64"),
+                                     WineSuite::Get().Value("ORVELLA_TOOLS_DIR") + "/orvdriver.exe"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    // The driver keeps its own timeout; this one only guards against a hung Wine.
+    return RunAndCapture(argv, SpawnOptions{WineEnvironment(), {}, log_}, timeout + 30s);
+}
+
+std::vector<TopWindow> WineScenario::Windows(const std::string& className) {
+    std::vector<std::string> arguments = {"windows"};
+    if (!className.empty()) arguments.insert(arguments.end(), {"--class", className});
+    return ParseTopWindows(Driver(arguments).output);
+}
+
+std::optional<TopWindow> WineScenario::WaitWindow(const std::string& className, std::chrono::milliseconds timeout) {
+    const RunResult found = Driver({"wait", "--class", className, "--visible", "--timeout", std::to_string(timeout.count())}, timeout);
+    const auto windows = ParseTopWindows(found.output);
+    if (found.exitCode != 0 || windows.empty()) return std::nullopt;
+    return windows.front();
+}
+
+bool WineScenario::WaitWindowGone(const TopWindow& window, std::chrono::milliseconds timeout) {
+    return Driver({"wait-gone", window.hwnd, "--timeout", std::to_string(timeout.count())}, timeout).exitCode == 0;
+}
+
+std::vector<ChildWindow> WineScenario::Children(const std::string& hwnd) {
+    return ParseChildWindows(Driver({"children", hwnd}).output);
+}
+
+std::optional<MessageBoxInfo> WineScenario::WaitMessageBox(std::chrono::milliseconds timeout) {
+    const RunResult found = Driver({"msgbox", "--timeout", std::to_string(timeout.count())}, timeout);
+    const auto boxes = ParseMessageBoxes(found.output);
+    if (found.exitCode != 0 || boxes.empty()) return std::nullopt;
+    return boxes.front();
+}
+
+bool WineScenario::PressButton(const std::string& dialogHwnd, int id) {
+    return Driver({"press", dialogHwnd, std::to_string(id)}).exitCode == 0;
+}
+
+bool WineScenario::Close(const TopWindow& window) { return Driver({"close", window.hwnd}).exitCode == 0; }
+
+std::vector<ShellIcon> WineScenario::ShellIcons() { return ParseShellIcons(Driver({"shell-icons"}).output); }
+
+std::optional<std::string> WineScenario::RegistryValue(const std::string& key, const std::string& value, bool view32) {
+    const RunResult read = Driver({"reg", key, value, "--view", view32 ? "32" : "64"});
+    if (read.exitCode != 0) return std::nullopt;
+    std::string line = read.output.substr(0, read.output.find('\n'));
+    const size_t dataStart = line.find('\t', line.find('\t') + 1);
+    if (dataStart == std::string::npos) return std::nullopt;
+    return line.substr(dataStart + 1);
+}
+
+std::string WineScenario::Screenshot(const std::string& name) {
+    fs::create_directories(ShotsDir());
+    const std::string path = ShotsDir() + "/" + TestName() + "-" + name + ".png";
+    RunAndCapture({"import", "-display", WineSuite::Get().Display(), "-window", "root", path}, {}, 30s);
+    return path;
+}
+
+std::string WineScenario::PixelOf(const std::string& screenshot, int x, int y) {
+    const std::string where = std::to_string(x) + "," + std::to_string(y);
+    return RunAndCapture({"convert", screenshot, "-format", "%[fx:int(255*p{" + where + "}.r)],%[fx:int(255*p{" + where +
+                                                            "}.g)],%[fx:int(255*p{" + where + "}.b)]",
+                          "info:"},
+                         {}, 30s)
+        .output;
+}
+
+void OrvellaScenario::SetUp() {
+    WineScenario::SetUp();
+    if (HasFatalFailure()) return;
+    const fs::path output = OutputDir();
+    ASSERT_TRUE(fs::exists(output / "Orvella.exe")) << "no Orvella.exe in " << output.string()
+                                                    << " (build the Windows target or set ORVELLA_OUTPUT_DIR)";
+    fs::create_directories(ProgramDir());
+    for (const char* name : {"Orvella.exe", "drvdb.dll", "db.spb"})
+        fs::copy_file(output / name, fs::path(ProgramDir()) / name, fs::copy_options::overwrite_existing);
+}
+
+std::string OrvellaScenario::ProgramDir() const { return Prefix() + "/drive_c/Orvella"; }
+
+ChildProcess& OrvellaScenario::StartOrvella(const std::vector<std::string>& parameters) {
+    std::vector<std::string> commandLine = {"C:\\Orvella\\Orvella.exe"};
+    commandLine.insert(commandLine.end(), parameters.begin(), parameters.end());
+    return Start(commandLine, true, ProgramDir());
+}
+
+bool OrvellaScenario::ProgramFileExists(const std::string& name) const {
+    return fs::exists(fs::path(ProgramDir()) / name);
+}
+
+void OrvellaScenario::RemoveProgramFile(const std::string& name) { fs::remove(fs::path(ProgramDir()) / name); }
+
+IniSections OrvellaScenario::ReadIni() const { return ParseIni(ReadWholeFile(ProgramDir() + "/Orvella.ini")); }
+
+void OrvellaScenario::WriteIni(const std::map<std::string, std::string>& conf) {
+    std::string text = "[conf]\r\n";
+    for (const auto& [key, value] : conf) text += key + "=" + value + "\r\n";
+    std::ofstream(ProgramDir() + "/Orvella.ini", std::ios::binary) << Cp1251Codec().ToAnsi(text);
+}
+
+}  // namespace orvella::e2e

@@ -1,0 +1,85 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "e2e/child_process.h"
+#include "e2e/driver_records.h"
+#include "e2e/ini_text.h"
+
+namespace orvella::e2e {
+
+using namespace std::chrono_literals;
+
+// One end-to-end scenario: a fresh copy of the Wine prefix template, the processes started in it,
+// the window driver, screenshots, and a teardown that leaves no process behind (each started
+// process group is killed, then `wineserver -k` for this prefix only). Waits poll; nothing sleeps
+// for a fixed time. A failed scenario leaves a screenshot and the Wine log in build/e2e-shots;
+// ORVELLA_E2E_KEEP=1 keeps the scenario's folder for a look afterwards.
+class WineScenario : public ::testing::Test {
+protected:
+    static constexpr std::chrono::milliseconds kWindowTimeout = 30s;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    const std::string& Root() const { return root_; }
+    const std::string& Prefix() const { return prefix_; }
+
+    // Starts a Windows program (64-bit via wine64, 32-bit via Wine's 32-bit loader) without waiting.
+    ChildProcess& Start(const std::vector<std::string>& commandLine, bool is32bit, const std::string& workingDir = {});
+
+    // Starts the fake shell and waits until its icons are placed; returns them. `iconsFile` holds
+    // `caption[:x:y]` lines (empty: the shell's default desktop); `layout`: progman, workerw, none.
+    std::vector<ShellIcon> StartShell(const std::string& iconsFile = {}, const std::string& layout = "progman");
+
+    // One call of orvdriver.exe; its stdout and exit code.
+    RunResult Driver(const std::vector<std::string>& arguments, std::chrono::milliseconds timeout = kWindowTimeout);
+
+    std::vector<TopWindow> Windows(const std::string& className = {});
+    std::optional<TopWindow> WaitWindow(const std::string& className, std::chrono::milliseconds timeout = kWindowTimeout);
+    bool WaitWindowGone(const TopWindow& window, std::chrono::milliseconds timeout = kWindowTimeout);
+    std::vector<ChildWindow> Children(const std::string& hwnd);
+    std::optional<MessageBoxInfo> WaitMessageBox(std::chrono::milliseconds timeout = kWindowTimeout);
+    bool PressButton(const std::string& dialogHwnd, int id);
+    bool Close(const TopWindow& window);
+    std::vector<ShellIcon> ShellIcons();
+    // The value's data as the driver prints it (strings as UTF-8, numbers in decimal).
+    std::optional<std::string> RegistryValue(const std::string& key, const std::string& value, bool view32 = true);
+
+    // Saves a picture of the whole screen to build/e2e-shots/<test>-<name>.png; returns its path.
+    std::string Screenshot(const std::string& name);
+    // The colour at (x, y) of a screenshot, as "r,g,b".
+    static std::string PixelOf(const std::string& screenshot, int x, int y);
+
+private:
+    Environment WineEnvironment() const;
+
+    std::string root_;
+    std::string prefix_;
+    std::string log_;
+    std::vector<std::unique_ptr<ChildProcess>> processes_;
+};
+
+// A scenario with the product folder (Orvella.exe, drvdb.dll, db.spb) copied to C:\Orvella.
+class OrvellaScenario : public WineScenario {
+protected:
+    void SetUp() override;
+
+    std::string ProgramDir() const;  // the Unix path of C:\Orvella
+
+    ChildProcess& StartOrvella(const std::vector<std::string>& parameters = {});
+
+    bool ProgramFileExists(const std::string& name) const;
+    void RemoveProgramFile(const std::string& name);
+    IniSections ReadIni() const;
+    // Writes Orvella.ini with one [conf] section holding these keys (Windows-1251, CR LF).
+    void WriteIni(const std::map<std::string, std::string>& conf);
+};
+
+}  // namespace orvella::e2e

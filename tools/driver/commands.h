@@ -1,0 +1,19 @@
+#pragma once
+#include "driver/options.h"
+
+// The driver's commands. Each prints UTF-8 records to the standard output and returns the process
+// exit code: 0 done, 1 not found or timed out, 2 bad usage.
+namespace orvdriver {
+
+int ListWindows(const Options& options);      // windows [--class C] [--title T] [--pid N] [--visible]
+int ListChildren(const Options& options);     // children <hwnd>
+int WaitWindow(const Options& options);       // wait [--class C] [--title T] [--pid N] [--visible] [--timeout ms]
+int WaitGone(const Options& options);         // wait-gone <hwnd> [--timeout ms]
+int Click(const Options& options);            // click <hwnd> (--id N | --text T) [--mouse]
+int PressButton(const Options& options);      // press <dialog hwnd> <button id>
+int CloseWindow(const Options& options);      // close <hwnd>
+int ReadMessageBox(const Options& options);   // msgbox [--pid N] [--timeout ms]
+int ShellIcons(const Options& options);       // shell-icons
+int ReadRegistry(const Options& options);     // reg <key> [value] [--view 32|64]
+
+}  // namespace orvdriver

@@ -1,0 +1,55 @@
+// Drives the program's windows from outside, one command per call, for the end-to-end tests.
+// Output is UTF-8, one tab-separated record per line (fields escaped as in common/tsv.h).
+//
+//   orvdriver.exe windows [--class C] [--title T] [--pid N] [--visible]
+//   orvdriver.exe children <hwnd>
+//   orvdriver.exe wait [--class C] [--title T] [--pid N] [--visible] [--timeout ms]
+//   orvdriver.exe wait-gone <hwnd> [--timeout ms]
+//   orvdriver.exe click <hwnd> (--id N | --text T) [--mouse]
+//   orvdriver.exe press <dialog hwnd> <button id>
+//   orvdriver.exe close <hwnd>
+//   orvdriver.exe msgbox [--pid N] [--timeout ms]
+//   orvdriver.exe shell-icons
+//   orvdriver.exe reg <key> [value] [--view 32|64]
+//
+// Exit code: 0 done, 1 not found or timed out, 2 bad usage.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "common/utf8.h"
+#include "driver/commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const orvdriver::Options&);
+};
+
+constexpr Command kCommands[] = {
+    {"windows", orvdriver::ListWindows},   {"children", orvdriver::ListChildren}, {"wait", orvdriver::WaitWindow},
+    {"wait-gone", orvdriver::WaitGone},    {"click", orvdriver::Click},           {"press", orvdriver::PressButton},
+    {"close", orvdriver::CloseWindow},     {"msgbox", orvdriver::ReadMessageBox}, {"shell-icons", orvdriver::ShellIcons},
+    {"reg", orvdriver::ReadRegistry},
+};
+
+const std::vector<std::string> kFlags = {"visible", "mouse"};
+
+}  // namespace
+
+int wmain() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> words;
+    for (int i = 2; i < count; ++i) words.push_back(orvtools::Narrow(arguments[i]));
+    const std::string name = count > 1 ? orvtools::Narrow(arguments[1]) : std::string();
+    LocalFree(arguments);
+
+    for (const Command& command : kCommands)
+        if (name == command.name) return command.run(orvdriver::ParseOptions(words, kFlags));
+    orvtools::WriteStdout("usage: orvdriver.exe <command> ...; see tools/driver/main.cpp\n");
+    return 2;
+}
