@@ -97,5 +97,5 @@ echo "$shot"
 
 # End the run as a user would, by closing its main window, so that it keeps its settings.
 "$ORV_WINE64" "$ORV_TOOLS_DIR/orvdriver.exe" windows --visible | awk -F'\t' '$3 ~ /^TForm[12]$/ { print $1 }' |
-  while read -r window; do "$ORV_WINE64" "$ORV_TOOLS_DIR/orvdriver.exe" close "$window"; done
+  while read -r window; do "$ORV_WINE64" "$ORV_TOOLS_DIR/orvdriver.exe" close "$window" || true; done
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/errors.h"
 #include "platform/win32/system_error_text.h"
 
 namespace orvella {
@@ -11,11 +10,6 @@ namespace {
 
 // PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE: enough to reserve, write and read.
 constexpr DWORD kProcessAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
-
-[[noreturn]] void ThrowLastError() {
-    const DWORD code = GetLastError();
-    throw OsError(code, SystemErrorText(code));
-}
 
 HWND AsWindow(DesktopList::Window window) { return reinterpret_cast<HWND>(window); }
 HANDLE AsHandle(DesktopList::Process process) { return reinterpret_cast<HANDLE>(process); }
@@ -51,30 +45,30 @@ std::uint32_t Win32DesktopList::OwnerProcessId(Window list) {
 
 DesktopList::Process Win32DesktopList::OpenProcess(std::uint32_t processId) {
     HANDLE process = ::OpenProcess(kProcessAccess, FALSE, processId);
-    if (process == nullptr) ThrowLastError();
+    if (process == nullptr) ThrowLastOsError();
     return reinterpret_cast<Process>(process);
 }
 
 DesktopList::Address Win32DesktopList::Reserve(Process process, std::size_t size) {
     void* block = VirtualAllocEx(AsHandle(process), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (block == nullptr) ThrowLastError();
+    if (block == nullptr) ThrowLastOsError();
     return reinterpret_cast<std::uintptr_t>(block);
 }
 
 void Win32DesktopList::Write(Process process, Address block, std::span<const std::byte> bytes) {
     if (!WriteProcessMemory(AsHandle(process), AsPointer(block), bytes.data(), bytes.size(), nullptr)) {
-        ThrowLastError();
+        ThrowLastOsError();
     }
 }
 
 void Win32DesktopList::Read(Process process, Address block, std::span<std::byte> bytes) {
     if (!ReadProcessMemory(AsHandle(process), AsPointer(block), bytes.data(), bytes.size(), nullptr)) {
-        ThrowLastError();
+        ThrowLastOsError();
     }
 }
 
 void Win32DesktopList::Free(Process process, Address block) {
-    if (!VirtualFreeEx(AsHandle(process), AsPointer(block), 0, MEM_RELEASE)) ThrowLastError();
+    if (!VirtualFreeEx(AsHandle(process), AsPointer(block), 0, MEM_RELEASE)) ThrowLastOsError();
 }
 
 void Win32DesktopList::Close(Process process) { CloseHandle(AsHandle(process)); }
