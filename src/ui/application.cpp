@@ -18,12 +18,18 @@ void Application::Run() {
         Dispatch([main] { main->Show(); });
         RunLoop();
     }
+    RunDestroyHandlers();
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) UnbindForm(**it);
+    forms_.clear();
+}
+
+void Application::RunDestroyHandlers() {
+    if (destroyHandlersRun_) return;
+    destroyHandlersRun_ = true;
     for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
         Form& form = **it;
         Dispatch([&form] { form.FormDestroy(); });
-        UnbindForm(form);
     }
-    forms_.clear();
 }
 
 void Application::Terminate() {

@@ -33,6 +33,9 @@ public:
     void Run();
     // Asks the loop to end; it ends the next time it looks for events.
     void Terminate();
+    // The user's session ends and the system is about to stop the process: the forms' destruction
+    // handlers, which keep their settings, run now instead of at the end of Run.
+    void EndSession() { RunDestroyHandlers(); }
     bool Terminated() const { return terminated_; }
 
     // Runs an event handler; an error it lets through is shown in the standard error box and the
@@ -53,10 +56,13 @@ protected:
     void SetModal(Form& form, bool modal);
 
 private:
+    void RunDestroyHandlers();
+
     Dialogs& dialogs_;
     std::string title_;
     std::vector<Form*> forms_;
     bool terminated_ = false;
+    bool destroyHandlersRun_ = false;
 };
 
 // Title of the application as the platform derives it from the executable: the file name up to

@@ -29,6 +29,26 @@ TEST(Application, CreatesShowsMainAndDestroysInReverseOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"a.create", "b.create", "a.show", "b.destroy", "a.destroy"}));
 }
 
+TEST(Application, AnEndingSessionRunsTheDestructionHandlersOnce) {
+    struct LoggedOffForm : RecordingForm {
+        using RecordingForm::RecordingForm;
+        void FormShow() override {
+            RecordingForm::FormShow();
+            App().EndSession();  // what the binding does when the user logs off
+        }
+    };
+    FakeDialogs dialogs;
+    HeadlessApplication app(dialogs);
+    std::vector<std::string> log;
+    LoggedOffForm main("main", app, log);
+    RecordingForm other("other", app, log);
+    app.CreateForm(main);
+    app.CreateForm(other);
+    app.Run();
+    EXPECT_EQ(log, (std::vector<std::string>{"main.create", "other.create", "main.show", "other.destroy",
+                                             "main.destroy"}));
+}
+
 TEST(Application, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     FakeDialogs dialogs;
     HeadlessApplication app(dialogs);

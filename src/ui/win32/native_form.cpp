@@ -152,6 +152,11 @@ bool NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         case WM_MOVE:
         case WM_SIZE: AcceptBounds(); return false;
         case WM_TIMER: FireTimer(wParam); return true;
+        case WM_ENDSESSION:
+            // No loop end follows a log-off: the process is stopped after this message.
+            if (wParam != FALSE) Context().application.EndSession();
+            result = 0;
+            return true;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
             return false;
