@@ -48,10 +48,14 @@ void LayoutAutoSave::Save(int keep, bool unique) {
 
 bool LayoutAutoSave::TrimTo(int limit) {
     db_.SqlQuery2(layout_sql::SelectAutomatic());
-    while (db_.sqlTable2.RecordCount() > limit) {
-        // A delete that keeps failing would otherwise loop for ever.
+    for (int rows = db_.sqlTable2.RecordCount(); rows > limit;) {
+        // A delete that fails or removes nothing (a table changed by hand) would otherwise loop
+        // for ever.
         if (!db_.SqlQuery2(layout_sql::DeleteOldestAutomatic())) return false;
         db_.SqlQuery2(layout_sql::SelectAutomatic());
+        const int left = db_.sqlTable2.RecordCount();
+        if (left >= rows) return false;
+        rows = left;
     }
     return true;
 }

@@ -24,7 +24,8 @@ public:
 
 private:
     void Save(int keep, bool unique);
-    // Deletes the oldest rows while more than `limit` remain. False when a delete failed.
+    // Deletes the oldest rows while more than `limit` remain. False when a delete failed or
+    // removed no row.
     bool TrimTo(int limit);
 
     IconEngine& icons_;

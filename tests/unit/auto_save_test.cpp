@@ -205,17 +205,29 @@ TEST_F(AutoSaveTest, AnErrorEndsTheSaveSilently) {
     EXPECT_TRUE(desktop.AllReleased());
 }
 
-TEST_F(AutoSaveTest, ADeleteThatKeepsFailingEndsTheSaveInsteadOfLooping) {
-    Seed(3);
-    sqlite3* raw = nullptr;
-    sqlite3_open_v2(dir.File("db.spb").c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(raw, "CREATE TRIGGER keep BEFORE DELETE ON dbOV2 BEGIN SELECT RAISE(ABORT, 'kept'); END", nullptr,
-                 nullptr, nullptr);
-    sqlite3_close(raw);
+TEST_F(AutoSaveTest, ADeleteThatFailsOrRemovesNothingEndsTheSaveInsteadOfLooping) {
+    struct Case {
+        const char* name;
+        const char* trigger;
+    };
+    const Case cases[] = {
+        {"delete refused", "CREATE TRIGGER keep BEFORE DELETE ON dbOV2 BEGIN SELECT RAISE(ABORT, 'kept'); END"},
+        {"delete silently ignored", "CREATE TRIGGER keep BEFORE DELETE ON dbOV2 BEGIN SELECT RAISE(IGNORE); END"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        db.SqlQuery2({"DROP TABLE dbOV2", {}});
+        db.SqlQuery2(layout_sql::CreateAutomaticTable());
+        Seed(3);
+        sqlite3* raw = nullptr;
+        sqlite3_open_v2(dir.File("db.spb").c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+        ASSERT_EQ(sqlite3_exec(raw, c.trigger, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(raw);
 
-    Run(1, false);
+        Run(1, false);
 
-    EXPECT_EQ(Ids(), (std::vector<int>{1, 2, 3}));
+        EXPECT_EQ(Ids(), (std::vector<int>{1, 2, 3}));
+    }
 }
 
 }  // namespace
