@@ -71,6 +71,12 @@ std::vector<MessageBoxInfo> ParseMessageBoxes(const std::string& output) {
     return boxes;
 }
 
+std::vector<RegistryRecord> ParseRegistryRecords(const std::string& output) {
+    std::vector<RegistryRecord> records;
+    for (const auto& f : Records(output, 3)) records.push_back({f[0], f[1], f[2]});
+    return records;
+}
+
 std::vector<ShellIcon> ParseShellIcons(const std::string& output) {
     std::vector<ShellIcon> icons;
     std::istringstream lines(output);

@@ -47,9 +47,18 @@ struct ShellIcon {
     bool operator==(const ShellIcon&) const = default;
 };
 
+// A record of `orvdriver.exe reg`: the value's name, type and data (strings as UTF-8, numbers in
+// decimal).
+struct RegistryRecord {
+    std::string name;
+    std::string type;
+    std::string data;
+};
+
 std::vector<TopWindow> ParseTopWindows(const std::string& output);
 std::vector<ChildWindow> ParseChildWindows(const std::string& output);
 std::vector<MessageBoxInfo> ParseMessageBoxes(const std::string& output);
 std::vector<ShellIcon> ParseShellIcons(const std::string& output);
+std::vector<RegistryRecord> ParseRegistryRecords(const std::string& output);
 
 }  // namespace orvella::e2e

@@ -147,13 +147,22 @@ bool WineScenario::Close(const TopWindow& window) { return Driver({"close", wind
 
 std::vector<ShellIcon> WineScenario::ShellIcons() { return ParseShellIcons(Driver({"shell-icons"}).output); }
 
+std::vector<ShellIcon> WineScenario::ShellIconBounds() {
+    return ParseShellIcons(Driver({"shell-icons", "--bounds"}).output);
+}
+
 std::optional<std::string> WineScenario::RegistryValue(const std::string& key, const std::string& value, bool view32) {
     const RunResult read = Driver({"reg", key, value, "--view", view32 ? "32" : "64"});
     if (read.exitCode != 0) return std::nullopt;
-    std::string line = read.output.substr(0, read.output.find('\n'));
-    const size_t dataStart = line.find('\t', line.find('\t') + 1);
-    if (dataStart == std::string::npos) return std::nullopt;
-    return line.substr(dataStart + 1);
+    const std::vector<RegistryRecord> records = ParseRegistryRecords(read.output);
+    if (records.empty()) return std::nullopt;
+    return records.front().data;
+}
+
+std::string WineScenario::WriteRootFile(const std::string& name, const std::string& bytes) {
+    const std::string path = root_ + "/" + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
 }
 
 std::string WineScenario::Screenshot(const std::string& name) {
@@ -191,13 +200,27 @@ ChildProcess& OrvellaScenario::StartOrvella(const std::vector<std::string>& para
     return Start(commandLine, true, ProgramDir());
 }
 
+std::optional<int> OrvellaScenario::RunOrvella(const std::vector<std::string>& parameters) {
+    return StartOrvella(parameters).WaitExit(kWindowTimeout);
+}
+
 bool OrvellaScenario::ProgramFileExists(const std::string& name) const {
     return fs::exists(fs::path(ProgramDir()) / name);
 }
 
 void OrvellaScenario::RemoveProgramFile(const std::string& name) { fs::remove(fs::path(ProgramDir()) / name); }
 
-IniSections OrvellaScenario::ReadIni() const { return ParseIni(ReadWholeFile(ProgramDir() + "/Orvella.ini")); }
+std::string OrvellaScenario::ReadProgramFile(const std::string& name) const {
+    return ReadWholeFile(ProgramDir() + "/" + name);
+}
+
+void OrvellaScenario::WriteProgramFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(ProgramDir() + "/" + name, std::ios::binary) << bytes;
+}
+
+std::string OrvellaScenario::DatabaseFile() const { return ProgramDir() + "/db.spb"; }
+
+IniSections OrvellaScenario::ReadIni() const { return ParseIni(ReadProgramFile("Orvella.ini")); }
 
 void OrvellaScenario::WriteIni(const std::map<std::string, std::string>& conf) {
     std::string text = "[conf]\r\n";

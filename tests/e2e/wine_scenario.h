@@ -49,8 +49,13 @@ protected:
     bool PressButton(const std::string& dialogHwnd, int id);
     bool Close(const TopWindow& window);
     std::vector<ShellIcon> ShellIcons();
+    // The same icons with the top left corner of each one's bounding rectangle instead of its position.
+    std::vector<ShellIcon> ShellIconBounds();
     // The value's data as the driver prints it (strings as UTF-8, numbers in decimal).
     std::optional<std::string> RegistryValue(const std::string& key, const std::string& value, bool view32 = true);
+
+    // Writes a file into the scenario's folder; returns its path.
+    std::string WriteRootFile(const std::string& name, const std::string& bytes);
 
     // Saves a picture of the whole screen to build/e2e-shots/<test>-<name>.png; returns its path.
     std::string Screenshot(const std::string& name);
@@ -74,9 +79,14 @@ protected:
     std::string ProgramDir() const;  // the Unix path of C:\Orvella
 
     ChildProcess& StartOrvella(const std::vector<std::string>& parameters = {});
+    // Starts the program and waits for its end: its exit code, none when it did not end in time.
+    std::optional<int> RunOrvella(const std::vector<std::string>& parameters = {});
 
     bool ProgramFileExists(const std::string& name) const;
     void RemoveProgramFile(const std::string& name);
+    std::string ReadProgramFile(const std::string& name) const;  // the file's bytes, empty when missing
+    void WriteProgramFile(const std::string& name, const std::string& bytes);
+    std::string DatabaseFile() const;  // the Unix path of C:\Orvella\db.spb
     IniSections ReadIni() const;
     // Writes Orvella.ini with one [conf] section holding these keys (Windows-1251, CR LF).
     void WriteIni(const std::map<std::string, std::string>& conf);

@@ -13,7 +13,10 @@ int Click(const Options& options);            // click <hwnd> (--id N | --text T
 int PressButton(const Options& options);      // press <dialog hwnd> <button id>
 int CloseWindow(const Options& options);      // close <hwnd>
 int ReadMessageBox(const Options& options);   // msgbox [--pid N] [--timeout ms]
-int ShellIcons(const Options& options);       // shell-icons
+int ShellIcons(const Options& options);       // shell-icons [--bounds]
+int ShellTiming(const Options& options);      // shell-timing
+int ShellMove(const Options& options);        // shell-move <index> <x> <y>
+int ShellPing(const Options& options);        // shell-ping <count>
 int ReadRegistry(const Options& options);     // reg <key> [value] [--view 32|64]
 
 }  // namespace orvdriver

@@ -9,7 +9,10 @@
 //   orvdriver.exe press <dialog hwnd> <button id>
 //   orvdriver.exe close <hwnd>
 //   orvdriver.exe msgbox [--pid N] [--timeout ms]
-//   orvdriver.exe shell-icons
+//   orvdriver.exe shell-icons [--bounds]
+//   orvdriver.exe shell-timing
+//   orvdriver.exe shell-move <index> <x> <y>
+//   orvdriver.exe shell-ping <count>
 //   orvdriver.exe reg <key> [value] [--view 32|64]
 //
 // Exit code: 0 done, 1 not found or timed out, 2 bad usage.
@@ -30,13 +33,14 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"windows", orvdriver::ListWindows},   {"children", orvdriver::ListChildren}, {"wait", orvdriver::WaitWindow},
-    {"wait-gone", orvdriver::WaitGone},    {"click", orvdriver::Click},           {"press", orvdriver::PressButton},
-    {"close", orvdriver::CloseWindow},     {"msgbox", orvdriver::ReadMessageBox}, {"shell-icons", orvdriver::ShellIcons},
-    {"reg", orvdriver::ReadRegistry},
+    {"windows", orvdriver::ListWindows},      {"children", orvdriver::ListChildren}, {"wait", orvdriver::WaitWindow},
+    {"wait-gone", orvdriver::WaitGone},       {"click", orvdriver::Click},           {"press", orvdriver::PressButton},
+    {"close", orvdriver::CloseWindow},        {"msgbox", orvdriver::ReadMessageBox}, {"reg", orvdriver::ReadRegistry},
+    {"shell-icons", orvdriver::ShellIcons},   {"shell-move", orvdriver::ShellMove},  {"shell-ping", orvdriver::ShellPing},
+    {"shell-timing", orvdriver::ShellTiming},
 };
 
-const std::vector<std::string> kFlags = {"visible", "mouse"};
+const std::vector<std::string> kFlags = {"visible", "mouse", "bounds"};
 
 }  // namespace
 

@@ -48,15 +48,21 @@ void PlaceIcons(HWND listView, const std::vector<IconSpec>& icons) {
     UpdateWindow(listView);
 }
 
-std::string DescribeIcons(HWND listView) {
+std::string DescribeIcons(HWND listView, IconPoint point) {
     std::string lines;
     const int count = ListView_GetItemCount(listView);
     for (int i = 0; i < count; ++i) {
         wchar_t caption[1024] = {};
         ListView_GetItemText(listView, i, 0, caption, 1024);
-        POINT position{};
-        ListView_GetItemPosition(listView, i, &position);
-        lines += orvtools::Narrow(caption) + ":" + std::to_string(position.x) + ":" + std::to_string(position.y) + "\r\n";
+        POINT corner{};
+        if (point == IconPoint::Position) {
+            ListView_GetItemPosition(listView, i, &corner);
+        } else {
+            RECT bounds{};
+            ListView_GetItemRect(listView, i, &bounds, LVIR_BOUNDS);
+            corner = {bounds.left, bounds.top};
+        }
+        lines += orvtools::Narrow(caption) + ":" + std::to_string(corner.x) + ":" + std::to_string(corner.y) + "\r\n";
     }
     return lines;
 }

@@ -14,7 +14,12 @@ void AddIcons(HWND listView, const std::vector<IconSpec>& icons);
 // Moves the icons that have a position there (item i is icons[i]).
 void PlaceIcons(HWND listView, const std::vector<IconSpec>& icons);
 
-// `caption:x:y` per item in item order (LVM_GETITEMPOSITION), UTF-8, CR LF after each line.
-std::string DescribeIcons(HWND listView);
+enum class IconPoint {
+    Position,  // where the item is placed (LVM_GETITEMPOSITION)
+    Bounds,    // the top left corner of the item's bounding rectangle (LVM_GETITEMRECT, LVIR_BOUNDS)
+};
+
+// `caption:x:y` per item in item order, UTF-8, CR LF after each line.
+std::string DescribeIcons(HWND listView, IconPoint point);
 
 }  // namespace fakeshell

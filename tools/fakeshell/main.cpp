@@ -6,12 +6,14 @@
 // --icons: UTF-8 lines `caption` or `caption:x:y` (default: a desktop of a dozen icons).
 // --ready: written once the icons are placed, with their `caption:x:y` lines.
 // The desktop shows the system's desktop picture and follows its changes.
-// The driver asks for the current icons with WM_COPYDATA (common/shell_protocol.h).
+// The driver asks for the current icons and the timing of the last item pass over them with
+// WM_COPYDATA (common/shell_protocol.h).
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "common/utf8.h"
 #include "fakeshell/desktop_icons.h"
 #include "fakeshell/icons_file.h"
+#include "fakeshell/pass_timing.h"
 #include "fakeshell/shell_windows.h"
 #include "fakeshell/wallpaper.h"
 
@@ -67,17 +70,28 @@ BOOL CALLBACK RepaintWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
-std::string CurrentIcons() {
-    return g_windows.listView ? fakeshell::DescribeIcons(g_windows.listView) : std::string();
+std::string CurrentIcons(fakeshell::IconPoint point = fakeshell::IconPoint::Position) {
+    return g_windows.listView ? fakeshell::DescribeIcons(g_windows.listView, point) : std::string();
+}
+
+// The answer to a driver's request, or nothing for a request this shell does not know.
+std::optional<std::string> Answer(ULONG_PTR request) {
+    switch (request) {
+        case orvtools::kDumpRequest: return CurrentIcons();
+        case orvtools::kBoundsRequest: return CurrentIcons(fakeshell::IconPoint::Bounds);
+        case orvtools::kTimingRequest: return fakeshell::LastItemPass();
+        default: return std::nullopt;
+    }
 }
 
 LRESULT CALLBACK ProgmanProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COPYDATA: {
             const auto* request = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            if (request->dwData != orvtools::kDumpRequest) return 0;
+            const std::optional<std::string> answer = Answer(request->dwData);
+            if (!answer) return 0;
             const std::wstring path(static_cast<const wchar_t*>(request->lpData), request->cbData / sizeof(wchar_t));
-            return orvtools::WriteFileAtomically(path, CurrentIcons()) ? orvtools::kDumpDone : 0;
+            return orvtools::WriteFileAtomically(path, *answer) ? orvtools::kDumpDone : 0;
         }
         case WM_SETTINGCHANGE:
             // The program sets the desktop picture with SPI_SETDESKWALLPAPER, which announces it.
@@ -124,7 +138,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     g_windows = fakeshell::CreateShellWindows(instance, options.layout, ProgmanProc);
     if (g_windows.listView) fakeshell::AddIcons(g_windows.listView, icons);
     fakeshell::ShowShellWindows(g_windows);
-    if (g_windows.listView) fakeshell::PlaceIcons(g_windows.listView, icons);
+    if (g_windows.listView) {
+        fakeshell::PlaceIcons(g_windows.listView, icons);
+        fakeshell::WatchItemPasses(g_windows.listView);
+    }
     if (!options.readyFile.empty() && !orvtools::WriteFileAtomically(options.readyFile, CurrentIcons())) return 4;
 
     MSG message;
