@@ -11,6 +11,7 @@
 #include "settings/config_file.h"
 #include "settings/folder_list.h"
 #include "settings/line_file.h"
+#include "settings/settings_errors.h"
 #include "settings/text_order.h"
 
 namespace orvella {
@@ -66,8 +67,11 @@ std::string PictureEngine::ListFilePath(std::string_view name) const {
 void PictureEngine::LoadList(std::string_view name) {
     std::vector<std::string>* list = ListNamed(name);
     if (list == nullptr) return;
+    const std::string path = ListFilePath(name);
+    auto lines = ReadLineFile(services_.files, services_.codec, path);
+    if (!lines && services_.files.FileExists(path)) throw FileOpenError(path);
     list->clear();
-    if (auto lines = ReadLineFile(services_.files, services_.codec, ListFilePath(name))) *list = std::move(*lines);
+    if (lines) *list = std::move(*lines);
 }
 
 void PictureEngine::SaveList(std::string_view name) {

@@ -17,4 +17,10 @@ public:
         : std::runtime_error("Cannot create file \"" + path + "\". " + reason) {}
 };
 
+// A list file exists but cannot be read: going on would overwrite what it holds.
+class FileOpenError : public std::runtime_error {
+public:
+    explicit FileOpenError(const std::string& path) : std::runtime_error("Cannot open file \"" + path + "\".") {}
+};
+
 }  // namespace orvella

@@ -39,6 +39,21 @@ TEST_F(ListFilesTest, MissingFileLoadsAsEmptyList) {
     EXPECT_THAT(engine.ListShown, IsEmpty());
 }
 
+TEST_F(ListFilesTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
+    Store("ovListShown.txt", {"C:\\a.jpg", "C:\\b.jpg"});
+    files.unreadable.insert(PathOf("ovListShown.txt"));
+    engine.ListShown = {"kept"};
+    EXPECT_THROW(engine.LoadList("shown"), FileOpenError);
+    EXPECT_THAT(engine.ListShown, ElementsAre("kept"));
+
+    settings.onlist = true;
+    settings.autoscan = false;
+    Store("ovListAll.txt", {"C:\\c.jpg"});
+    EXPECT_THROW(engine.change(), FileOpenError);
+    files.unreadable.clear();
+    EXPECT_THAT(Stored("ovListShown.txt"), ElementsAre("C:\\a.jpg", "C:\\b.jpg"));
+}
+
 TEST_F(ListFilesTest, UnknownNamesDoNothing) {
     engine.ListAll = {"a"};
     files.files[PathOf("ovListAll.txt")] = "b\r\n";
