@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <exception>
+#include <set>
 
 #include "platform/dialogs.h"
 #include "ui/form.h"
@@ -23,12 +24,15 @@ void Application::Run() {
     forms_.clear();
 }
 
+// Several windows keep their settings in one file: when it refuses them, the user is told once.
 void Application::RunDestroyHandlers() {
     if (destroyHandlersRun_) return;
     destroyHandlersRun_ = true;
+    std::set<std::string> shown;
     for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
         Form& form = **it;
-        Dispatch([&form] { form.FormDestroy(); });
+        const auto error = RunCatching([&form] { form.FormDestroy(); });
+        if (error && shown.insert(*error).second) dialogs_.ShowException(*error);
     }
 }
 
@@ -39,13 +43,18 @@ void Application::Terminate() {
 }
 
 void Application::Dispatch(const std::function<void()>& handler) {
+    if (const auto error = RunCatching(handler)) dialogs_.ShowException(*error);
+}
+
+std::optional<std::string> Application::RunCatching(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        dialogs_.ShowException(error.what());
+        return error.what();
     } catch (...) {
-        dialogs_.ShowException("Unknown error");
+        return "Unknown error";
     }
+    return std::nullopt;
 }
 
 void Application::SetModal(Form& form, bool modal) { form.modal_ = modal; }

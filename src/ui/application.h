@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ protected:
     void SetModal(Form& form, bool modal);
 
 private:
+    // The text of the error the handler let through, if any.
+    static std::optional<std::string> RunCatching(const std::function<void()>& handler);
     void RunDestroyHandlers();
 
     Dialogs& dialogs_;

@@ -59,6 +59,30 @@ TEST(Application, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_TRUE(after);
 }
 
+TEST(Application, OneRefusalOnTheWayOutIsShownOnceAndEveryWindowStillTries) {
+    struct RefusingForm : RecordingForm {
+        RefusingForm(std::string name, Application& app, std::vector<std::string>& log, std::string error)
+            : RecordingForm(std::move(name), app, log), error_(std::move(error)) {}
+        void FormDestroy() override {
+            RecordingForm::FormDestroy();
+            throw std::runtime_error(error_);
+        }
+        std::string error_;
+    };
+    FakeDialogs dialogs;
+    HeadlessApplication app(dialogs);
+    std::vector<std::string> log;
+    RefusingForm a("a", app, log, "Unable to write to x.ini"), b("b", app, log, "Unable to write to x.ini"),
+        c("c", app, log, "other");
+    app.CreateForm(a);
+    app.CreateForm(b);
+    app.CreateForm(c);
+    app.Run();
+    EXPECT_EQ(log, (std::vector<std::string>{"a.create", "b.create", "c.create", "a.show", "c.destroy", "b.destroy",
+                                             "a.destroy"}));
+    EXPECT_EQ(dialogs.exceptions, (std::vector<std::string>{"other", "Unable to write to x.ini"}));
+}
+
 TEST(Application, ClosingTheMainFormEndsTheRun) {
     FakeDialogs dialogs;
     HeadlessApplication app(dialogs);
