@@ -53,10 +53,14 @@ export WINEPREFIX=$demo/prefix
 headless=0
 xvfb_pid=
 program_pid=
+# Runs to its end whatever fails on the way, so no Wine or X server process outlives the demo.
 cleanup() {
+  local status=$?
+  set +e
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   orv_prefix_stop "$WINEPREFIX"
   orv_xvfb_stop "$xvfb_pid"
+  exit "$status"
 }
 trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ]; then
