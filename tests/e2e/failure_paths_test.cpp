@@ -1,5 +1,5 @@
-// Failures the user can run into with a damaged program folder: each one is told in a box, the
-// run still ends, and the file at fault keeps its bytes.
+// A settings file the program may not write: the user is told in a box, the run still ends, and
+// the file keeps its bytes.
 #include <sys/stat.h>
 
 #include "e2e/wine_scenario.h"
@@ -7,7 +7,6 @@
 namespace orvella::e2e {
 namespace {
 
-constexpr char kMissingFiles[] = "Не найдены необходимые файлы! Переустановите программу.";
 constexpr char kWriteRefused[] = "Unable to write to ";
 constexpr char kIniName[] = "Orvella.ini";
 
@@ -41,23 +40,6 @@ TEST_F(FailurePaths, ReadOnlyIniIsReportedOnceOnTheWayOutAndKeptAsItWas) {
     ASSERT_TRUE(PressButton(box->hwnd, 1));
     EXPECT_TRUE(program.WaitExit(kWindowTimeout));
     EXPECT_EQ(ReadProgramFile(kIniName), before);
-}
-
-TEST_F(FailurePaths, JunkDatabaseIsReportedOnceAndLeftUntouched) {
-    const std::string junk(4096, 'Z');
-    WriteProgramFile("db.spb", junk);
-
-    ChildProcess& program = StartOrvella();
-    const auto box = WaitMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, "Orvella");
-    EXPECT_EQ(box->text, kMissingFiles);
-    Screenshot("message");
-
-    // The run ends after this one box: a second one would keep the process waiting for a press.
-    ASSERT_TRUE(PressButton(box->hwnd, 1));
-    EXPECT_TRUE(program.WaitExit(kWindowTimeout));
-    EXPECT_EQ(ReadProgramFile("db.spb"), junk);
 }
 
 }  // namespace
