@@ -80,7 +80,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // Inside the try: the windows are gone before the error box, whose loop would otherwise
         // send them messages after their forms have been destroyed.
         orvella::ui::Win32Application application(dialogs);
-        application.SetTitle(title);
         orvella::RunProgram(CommandLineParameters(), services, application);
     } catch (const std::exception& error) {
         // Only a failure outside every event handler gets here (a window that could not be made).
