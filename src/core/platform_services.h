@@ -10,7 +10,10 @@ class Dialogs;
 class FileSystem;
 class FolderEnumerator;
 class InstanceMarker;
+class PictureDecoder;
 class RandomSource;
+class Registry;
+class ShellLinks;
 class SqliteLoader;
 class SystemInfo;
 class TextCollation;
@@ -29,6 +32,9 @@ struct PlatformServices {
     const FolderEnumerator& folders;
     DesktopPicture& desktopPicture;
     RandomSource& random;
+    const PictureDecoder& pictureDecoder;
+    Registry& registry;
+    ShellLinks& shellLinks;
 };
 
 }  // namespace orvella

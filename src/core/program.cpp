@@ -37,7 +37,9 @@ void RunProgram(const std::vector<std::string>& parameters, PlatformServices& pl
         reportWindow = std::make_unique<TForm3>(application, platform);
     }
     TForm2 changePanel(application, platform, commandLine, settingsWindow.get());
-    TForm4 previewWindow(application);
+    TForm4 previewWindow(application, platform, changePanel);
+    changePanel.SetPreviewWindow(previewWindow);
+    if (settingsWindow) settingsWindow->SetChangePanel(changePanel);
 
     if (settingsWindow) application.CreateForm(*settingsWindow);
     application.CreateForm(changePanel);

@@ -13,6 +13,8 @@ public:
     virtual void ShowException(const std::string& text) = 0;
     // An error box with its own title.
     virtual void ShowError(const std::string& text, const std::string& title) = 0;
+    // The platform's Yes/No confirmation with a question icon, titled "Confirm"; true on Yes.
+    virtual bool ShowDlg(const std::string& question) = 0;
 };
 
 }  // namespace orvella

@@ -46,6 +46,8 @@ public:
     virtual void ProcessMessages() = 0;
     virtual void HideTaskbarEntry() = 0;
     virtual void RunModal(Form& form) = 0;
+    // The system's own move loop for the form's window, as a drag of its caption would start.
+    virtual void DragWindow(Form& form) = 0;
 
 protected:
     virtual void BindForm(Form& form) = 0;

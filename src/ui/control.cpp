@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include <algorithm>
+
 namespace orvella::ui {
 
 Control::Control(ControlKind kind, std::string name, Control* parent)
@@ -51,6 +53,86 @@ void Control::SetFontStyle(unsigned style) {
     if (style == fontStyle_) return;
     fontStyle_ = style;
     Notify(Property::Font);
+}
+
+void Control::SetFontHeight(int pixels) {
+    if (pixels == fontHeight_) return;
+    fontHeight_ = pixels;
+    Notify(Property::Font);
+}
+
+void Control::SetFontColor(Color color) {
+    if (color == fontColor_) return;
+    fontColor_ = color;
+    Notify(Property::Font);
+}
+
+void Control::SetShowHint(bool show) {
+    if (show == showHint_) return;
+    showHint_ = show;
+    Notify(Property::Hint);
+}
+
+void Control::SetCursor(ui::Cursor cursor) {
+    if (cursor == cursor_) return;
+    cursor_ = cursor;
+    Notify(Property::Cursor);
+}
+
+void Label::SetAlignment(TextAlign alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    Notify(Property::Look);
+}
+
+void SpeedButton::SetGlyph(ui::Glyph glyph) {
+    if (glyph == glyph_) return;
+    glyph_ = glyph;
+    Notify(Property::Look);
+}
+
+void SpeedButton::SetHoverLook(ui::HoverLook look) {
+    if (look == hoverLook_) return;
+    hoverLook_ = look;
+    Notify(Property::Look);
+}
+
+void SpeedButton::SetTransparent(bool transparent) {
+    if (transparent == transparent_) return;
+    transparent_ = transparent;
+    Notify(Property::Look);
+}
+
+void SpeedButton::SetFramed(bool framed) {
+    if (framed == framed_) return;
+    framed_ = framed;
+    Notify(Property::Look);
+}
+
+void ProgressBar::SetMax(int max) {
+    if (max == max_) return;
+    max_ = max;
+    position_ = std::clamp(position_, 0, std::max(max_, 0));
+    Notify(Property::Look);
+}
+
+void ProgressBar::SetPosition(int position) {
+    position = std::clamp(position, 0, std::max(max_, 0));
+    if (position == position_) return;
+    position_ = position;
+    Notify(Property::Look);
+}
+
+void ProgressBar::SetBarColor(Color color) {
+    if (color == barColor_) return;
+    barColor_ = color;
+    Notify(Property::Look);
+}
+
+void Image::SetPicture(std::shared_ptr<const Bitmap> picture) {
+    if (picture == picture_) return;
+    picture_ = std::move(picture);
+    Notify(Property::Look);
 }
 
 void CheckBox::SetChecked(bool checked) {

@@ -1,15 +1,24 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "ui/bitmap.h"
 
 namespace orvella::ui {
 
 // A colour value as the configuration stores it: 0x00BBGGRR, or with the top bit set a system
 // colour whose index is the low byte.
 using Color = std::int32_t;
-constexpr Color kDefaultColor = static_cast<Color>(0x80000000u | 15u);  // the system's button face
+constexpr Color kDefaultColor = static_cast<Color>(0x80000000u | 15u);      // the system's button face
+constexpr Color kDefaultTextColor = static_cast<Color>(0x80000000u | 18u);  // the system's button text
+constexpr Color kBlack = 0x000000;
+constexpr Color kWhite = 0xFFFFFF;
+constexpr Color kRed = 0x0000FF;
+constexpr Color kBlue = 0xFF0000;
+constexpr Color kSilver = 0xC0C0C0;
 
 struct Rect {
     int left = 0;
@@ -21,9 +30,14 @@ struct Rect {
 
 enum FontStyle : unsigned { kFontRegular = 0, kFontBold = 1, kFontItalic = 2, kFontUnderline = 4 };
 
-enum class ControlKind { Form, Panel, Label, Button, CheckBox };
+// Panels, buttons and check boxes are windows of their own; the other kinds are drawn by the
+// window they lie on, in the order of creation (a later control lies above an earlier one).
+enum class ControlKind { Form, Panel, Label, Button, CheckBox, Bevel, SpeedButton, ProgressBar, Image };
 
-enum class Property { Text, Visible, Enabled, Bounds, Hint, BackColor, Font, Checked, Alpha };
+// Look: anything else that only changes how a drawn control is painted.
+enum class Property { Text, Visible, Enabled, Bounds, Hint, BackColor, Font, Checked, Alpha, Cursor, Look };
+
+enum class Cursor { Default, SizeAll };
 
 class Control;
 
@@ -63,6 +77,23 @@ public:
     void SetColor(Color color);
     unsigned GetFontStyle() const { return fontStyle_; }
     void SetFontStyle(unsigned style);
+    // Character height in pixels; 0 for the system's message font size.
+    int FontHeight() const { return fontHeight_; }
+    void SetFontHeight(int pixels);
+    Color FontColor() const { return fontColor_; }
+    void SetFontColor(Color color);
+    // Whether the hint pops up as a tip under the pointer (otherwise the form shows it itself).
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show);
+    ui::Cursor GetCursor() const { return cursor_; }
+    void SetCursor(ui::Cursor cursor);
+
+    // Mouse events; the binding runs them through the application's dispatch. A click is a press
+    // and release of the left button over the same control.
+    std::function<void()> OnClick;
+    std::function<void()> OnMouseDown;
+    std::function<void()> OnMouseEnter;
+    std::function<void()> OnMouseLeave;
 
     void SetObserver(ControlObserver* observer) { observer_ = observer; }
     // For the binding: takes a change the user made natively, without echoing it back.
@@ -70,6 +101,8 @@ public:
 
 protected:
     void Notify(Property property);
+    // Changes the flag without telling the binding yet; the caller notifies when it is time.
+    void MarkVisible(bool visible) { visible_ = visible; }
 
 private:
     ControlKind kind_;
@@ -83,6 +116,10 @@ private:
     std::string hint_;
     Color color_ = kDefaultColor;
     unsigned fontStyle_ = kFontRegular;
+    int fontHeight_ = 0;
+    Color fontColor_ = kDefaultTextColor;
+    bool showHint_ = false;
+    ui::Cursor cursor_ = ui::Cursor::Default;
     ControlObserver* observer_ = nullptr;
 };
 
@@ -91,15 +128,85 @@ public:
     Panel(std::string name, Control* parent) : Control(ControlKind::Panel, std::move(name), parent) {}
 };
 
+enum class TextAlign { Left, Center };
+
+// Text drawn on its parent's background; "\n" starts a new line.
 class Label : public Control {
 public:
     Label(std::string name, Control* parent) : Control(ControlKind::Label, std::move(name), parent) {}
+    TextAlign Alignment() const { return alignment_; }
+    void SetAlignment(TextAlign alignment);
+
+private:
+    TextAlign alignment_ = TextAlign::Left;
 };
 
+// A system push button.
 class Button : public Control {
 public:
     Button(std::string name, Control* parent) : Control(ControlKind::Button, std::move(name), parent) {}
-    std::function<void()> OnClick;
+};
+
+// A thin sunken line across its bounds.
+class Bevel : public Control {
+public:
+    Bevel(std::string name, Control* parent) : Control(ControlKind::Bevel, std::move(name), parent) {}
+};
+
+// Small pictures a speed button can carry instead of text.
+enum class Glyph { None, RedBar, GreenTick };
+
+// How a speed button shows that the pointer is over it.
+enum class HoverLook { RedText, Bold };
+
+// A flat button drawn by its parent: only its text or glyph, centred, on the parent's background
+// unless it is opaque (then on its own colour). It takes the clicks of its whole rectangle.
+class SpeedButton : public Control {
+public:
+    SpeedButton(std::string name, Control* parent) : Control(ControlKind::SpeedButton, std::move(name), parent) {}
+    ui::Glyph GetGlyph() const { return glyph_; }
+    void SetGlyph(ui::Glyph glyph);
+    ui::HoverLook GetHoverLook() const { return hoverLook_; }
+    void SetHoverLook(ui::HoverLook look);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
+    bool Framed() const { return framed_; }
+    void SetFramed(bool framed);
+
+private:
+    ui::Glyph glyph_ = ui::Glyph::None;
+    ui::HoverLook hoverLook_ = ui::HoverLook::RedText;
+    bool transparent_ = true;
+    bool framed_ = false;
+};
+
+// A bar filled in BarColor from the left in proportion Position / Max, on the control's colour.
+class ProgressBar : public Control {
+public:
+    ProgressBar(std::string name, Control* parent) : Control(ControlKind::ProgressBar, std::move(name), parent) {}
+    int Max() const { return max_; }
+    void SetMax(int max);
+    int Position() const { return position_; }
+    // Kept within 0..Max.
+    void SetPosition(int position);
+    Color BarColor() const { return barColor_; }
+    void SetBarColor(Color color);
+
+private:
+    int max_ = 100;
+    int position_ = 0;
+    Color barColor_ = kRed;
+};
+
+// A picture stretched over the control's whole rectangle, proportions not kept.
+class Image : public Control {
+public:
+    Image(std::string name, Control* parent) : Control(ControlKind::Image, std::move(name), parent) {}
+    const std::shared_ptr<const Bitmap>& Picture() const { return picture_; }
+    void SetPicture(std::shared_ptr<const Bitmap> picture);
+
+private:
+    std::shared_ptr<const Bitmap> picture_;
 };
 
 class CheckBox : public Control {
@@ -109,7 +216,6 @@ public:
     void SetChecked(bool checked);
     // For the binding: the user toggled the box.
     void AcceptNativeChecked(bool checked) { checked_ = checked; }
-    std::function<void()> OnClick;
 
 private:
     bool checked_ = false;

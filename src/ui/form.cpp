@@ -19,13 +19,13 @@ void Form::SetAlphaBlend(int opacity) {
     Notify(Property::Alpha);
 }
 
+// The form counts as visible while FormShow runs, but its window appears only afterwards, already
+// placed and filled by the handler.
 void Form::Show() {
-    if (Visible()) {
-        SetVisible(true);
-        return;
-    }
-    SetVisible(true);
+    if (Visible()) return;
+    MarkVisible(true);
     FormShow();
+    if (Visible()) Notify(Property::Visible);
 }
 
 void Form::Hide() {
@@ -33,6 +33,8 @@ void Form::Hide() {
     SetVisible(false);
     FormHide();
 }
+
+void Form::Drag() { application_.DragWindow(*this); }
 
 void Form::ShowModal() { application_.RunModal(*this); }
 

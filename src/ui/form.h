@@ -28,13 +28,16 @@ public:
     void SetBorderStyle(BorderStyle style) { borderStyle_ = style; }
     bool TopMost() const { return topMost_; }
     void SetTopMost(bool topMost) { topMost_ = topMost; }
+    // Whether the window snaps to the screen's edges while the user moves it.
+    bool ScreenSnap() const { return screenSnap_; }
+    void SetScreenSnap(bool snap) { screenSnap_ = snap; }
     const std::optional<Rect>& ClientSize() const { return clientSize_; }
     void SetClientSize(int width, int height);
     // Opacity 0..255, or none for an opaque window without layering.
     const std::optional<int>& AlphaBlend() const { return alpha_; }
     void SetAlphaBlend(int opacity);
 
-    // Makes the form visible and runs FormShow; a visible form is only raised.
+    // Makes the form visible and runs FormShow; showing a visible form does nothing.
     void Show();
     void Hide();
     // Shows the form and returns when it has been closed.
@@ -42,6 +45,8 @@ public:
     bool Modal() const { return modal_; }
     // FormClose, then hides the form; closing the main form ends the run.
     void Close();
+    // Lets the user move the window with the mouse until the button is released; returns then.
+    void Drag();
 
     const std::vector<Timer*>& Timers() const { return timers_; }
     void AddTimer(Timer& timer) { timers_.push_back(&timer); }
@@ -51,12 +56,15 @@ public:
     virtual void FormHide() {}
     virtual void FormClose() {}
     virtual void FormDestroy() {}
+    // A help request (F1); true when the form handled it.
+    virtual bool FormHelp() { return false; }
 
 private:
     friend class Application;
     Application& application_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     bool topMost_ = false;
+    bool screenSnap_ = false;
     std::optional<Rect> clientSize_;
     std::optional<int> alpha_;
     bool modal_ = false;

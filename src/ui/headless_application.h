@@ -1,8 +1,10 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/form.h"
 
 namespace orvella::ui {
 
@@ -15,8 +17,13 @@ public:
     void ProcessMessages() override { ++processMessagesCalls; }
     void HideTaskbarEntry() override { taskbarEntryHidden = true; }
     void RunModal(Form& form) override;
+    void DragWindow(Form& form) override { draggedForms.push_back(form.Name()); }
+
+    // What the user does while a modal form is up; without it the form is left open.
+    std::function<void(Form&)> whileModal;
 
     int processMessagesCalls = 0;
+    std::vector<std::string> draggedForms;
     bool taskbarEntryHidden = false;
     std::vector<std::string> createdForms;
 

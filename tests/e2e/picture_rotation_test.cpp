@@ -2,26 +2,19 @@
 // user, the three list files in Windows-1251 with CR LF, and one picture per start until each of
 // them has been shown once.
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <set>
 
+#include "e2e/picture_folder.h"
 #include "e2e/wine_scenario.h"
 #include "platform/cp1251_codec.h"
 
 namespace orvella::e2e {
 namespace {
 
-struct Picture {
-    std::string name;    // in the folder
-    std::string colour;  // its only colour, so that a look at the desktop tells which is shown
-    std::string format;  // ImageMagick's output format
-};
-
 // One of each kind; a type is told by the name's last three characters in any letter case.
-const std::vector<Picture> kPictures = {
+const std::vector<PictureFile> kPictures = {
     {"закат.jpg", "#d04020", "JPEG"}, {"море.bmp", "#2060d0", "BMP3"}, {"Горы.GIF", "#30a040", "GIF"}};
-constexpr char kFolder[] = "C:\\Картинки";
 
 // The lines of a list file, each of which must end with CR LF; none when the file is not so made.
 std::optional<std::vector<std::string>> CrLfLines(const std::string& ansiBytes) {
@@ -38,20 +31,11 @@ std::optional<std::vector<std::string>> CrLfLines(const std::string& ansiBytes) 
 
 class PictureRotation : public OrvellaScenario {
 protected:
-    // Makes the pictures in C:\Картинки and lists that folder for the scan; returns their paths in
-    // the scan's order (JPEG, BMP, GIF).
+    // Makes the pictures and lists their folder for the scan; returns their paths in the scan's
+    // order (JPEG, BMP, GIF).
     std::vector<std::string> MakePictureFolder() {
-        const std::filesystem::path folder = std::filesystem::path(Prefix()) / "drive_c" / "Картинки";
-        std::filesystem::create_directories(folder);
-        std::vector<std::string> paths;
-        for (const Picture& picture : kPictures) {
-            const std::string file = (folder / picture.name).string();
-            const RunResult made =
-                RunAndCapture({"convert", "-size", "64x48", "xc:" + picture.colour, picture.format + ":" + file}, {}, 30s);
-            EXPECT_EQ(made.exitCode, 0) << file;
-            paths.push_back(std::string(kFolder) + "\\" + picture.name);
-        }
-        WriteProgramFile("ListDir.txt", Cp1251Codec().ToAnsi(std::string(kFolder) + "\r\n"));
+        const std::vector<std::string> paths = MakePictures(Prefix(), kPictures);
+        WriteProgramFile("ListDir.txt", FolderListBytes());
         return paths;
     }
 

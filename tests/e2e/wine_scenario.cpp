@@ -24,14 +24,6 @@ std::string TestName() {
     return name;
 }
 
-bool PollFor(std::chrono::milliseconds timeout, const std::function<bool()>& probe) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!probe()) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
-}
 
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -41,6 +33,15 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 }  // namespace
+
+bool PollFor(std::chrono::milliseconds timeout, const std::function<bool()>& probe) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!probe()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
 
 void WineScenario::SetUp() {
     WineSuite& suite = WineSuite::Get();
@@ -128,6 +129,11 @@ bool WineScenario::WaitWindowGone(const TopWindow& window, std::chrono::millisec
     return Driver({"wait-gone", window.hwnd, "--timeout", std::to_string(timeout.count())}, timeout).exitCode == 0;
 }
 
+bool WineScenario::WaitWindowHidden(const TopWindow& window, std::chrono::milliseconds timeout) {
+    return Driver({"wait-gone", window.hwnd, "--hidden", "--timeout", std::to_string(timeout.count())}, timeout)
+               .exitCode == 0;
+}
+
 std::vector<ChildWindow> WineScenario::Children(const std::string& hwnd) {
     return ParseChildWindows(Driver({"children", hwnd}).output);
 }
@@ -141,6 +147,16 @@ std::optional<MessageBoxInfo> WineScenario::WaitMessageBox(std::chrono::millisec
 
 bool WineScenario::PressButton(const std::string& dialogHwnd, int id) {
     return Driver({"press", dialogHwnd, std::to_string(id)}).exitCode == 0;
+}
+
+bool WineScenario::ClickControl(const std::string& hwnd, const std::string& name) {
+    return Driver({"click", hwnd, "--name", name}).exitCode == 0;
+}
+
+bool WineScenario::MouseAt(const std::string& hwnd, int x, int y, bool hover) {
+    std::vector<std::string> command = {"mouse", hwnd, std::to_string(x), std::to_string(y)};
+    if (hover) command.push_back("--hover");
+    return Driver(command).exitCode == 0;
 }
 
 bool WineScenario::Close(const TopWindow& window) { return Driver({"close", window.hwnd}).exitCode == 0; }
@@ -170,6 +186,15 @@ std::string WineScenario::Screenshot(const std::string& name) {
     const std::string path = ShotsDir() + "/" + TestName() + "-" + name + ".png";
     RunAndCapture({"import", "-display", WineSuite::Get().Display(), "-window", "root", path}, {}, 30s);
     return path;
+}
+
+double WineScenario::RedShare(const std::string& screenshot, const Rect& region) {
+    const std::string crop = std::to_string(region.Width()) + "x" + std::to_string(region.Height()) + "+" +
+                             std::to_string(region.left) + "+" + std::to_string(region.top);
+    const RunResult share = RunAndCapture(
+        {"convert", screenshot, "-crop", crop, "+repage", "-fx", "r>0.75 && g<0.3 && b<0.3", "-format", "%[fx:mean]", "info:"},
+        {}, 30s);
+    return share.exitCode == 0 ? std::atof(share.output.c_str()) : -1.0;
 }
 
 std::string WineScenario::PixelOf(const std::string& screenshot, int x, int y) {

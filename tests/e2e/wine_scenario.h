@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,6 +16,9 @@
 namespace orvella::e2e {
 
 using namespace std::chrono_literals;
+
+// Asks `probe` every 50 ms until it says yes or the time is up; whether it said yes.
+bool PollFor(std::chrono::milliseconds timeout, const std::function<bool()>& probe);
 
 // One end-to-end scenario: a fresh copy of the Wine prefix template, the processes started in it,
 // the window driver, screenshots, and a teardown that leaves no process behind (each started
@@ -44,9 +48,14 @@ protected:
     std::vector<TopWindow> Windows(const std::string& className = {});
     std::optional<TopWindow> WaitWindow(const std::string& className, std::chrono::milliseconds timeout = kWindowTimeout);
     bool WaitWindowGone(const TopWindow& window, std::chrono::milliseconds timeout = kWindowTimeout);
+    bool WaitWindowHidden(const TopWindow& window, std::chrono::milliseconds timeout = kWindowTimeout);
     std::vector<ChildWindow> Children(const std::string& hwnd);
     std::optional<MessageBoxInfo> WaitMessageBox(std::chrono::milliseconds timeout = kWindowTimeout);
     bool PressButton(const std::string& dialogHwnd, int id);
+    // A click on the control the program names `name` (a window of its own), posted as BM_CLICK.
+    bool ClickControl(const std::string& hwnd, const std::string& name);
+    // The user's pointer to (x, y) of the window's client area, then a left click unless `hover`.
+    bool MouseAt(const std::string& hwnd, int x, int y, bool hover = false);
     bool Close(const TopWindow& window);
     std::vector<ShellIcon> ShellIcons();
     // The same icons with the top left corner of each one's bounding rectangle instead of its position.
@@ -61,6 +70,8 @@ protected:
     std::string Screenshot(const std::string& name);
     // The colour at (x, y) of a screenshot, as "r,g,b".
     static std::string PixelOf(const std::string& screenshot, int x, int y);
+    // The share (0..1) of plainly red pixels in a region of a screenshot: red text and bars.
+    static double RedShare(const std::string& screenshot, const Rect& region);
 
 private:
     Environment WineEnvironment() const;

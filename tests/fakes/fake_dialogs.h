@@ -15,6 +15,17 @@ public:
         errors.emplace_back(text, title);
     }
 
+    // Answers the questions in turn; Yes once the scripted answers run out.
+    bool ShowDlg(const std::string& question) override {
+        questions.push_back(question);
+        if (answers.empty()) return true;
+        const bool answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+
+    std::vector<bool> answers;
+    std::vector<std::string> questions;
     std::vector<std::string> messages;
     std::vector<std::string> exceptions;
     std::vector<std::pair<std::string, std::string>> errors;

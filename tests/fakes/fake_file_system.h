@@ -17,6 +17,7 @@ public:
     bool FileExists(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     void WriteFile(const std::string& path, const std::string& bytes) override;
+    void RemoveFile(const std::string& path) noexcept override { files.erase(path); }
 
     // Writes to `path` fail with FileWriteError after `allowed` more have succeeded.
     void RefuseWrites(const std::string& path, int allowed = 0) { writesAllowed_[path] = allowed; }

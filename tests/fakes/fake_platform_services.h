@@ -5,8 +5,11 @@
 #include "fakes/fake_desktop_list.h"
 #include "fakes/fake_desktop_picture.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/fake_picture_decoder.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_random.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell_links.h"
 #include "fakes/fake_sqlite_loader.h"
 #include "platform/cp1251_codec.h"
 #include "platform/native/native_file_system.h"
@@ -29,10 +32,14 @@ struct FakePlatformServices {
     NativeFolderEnumerator folders;
     FakeDesktopPicture desktopPicture;
     FakeRandom random;
+    FakePictureDecoder pictureDecoder;
+    FakeRegistry registry;
+    FakeShellLinks shellLinks;
 
     PlatformServices Services() {
         return {files,       codec,     dialogs, instanceMarker, system,         sqlite,
-                desktopList, collation, clock,   folders,        desktopPicture, random};
+                desktopList, collation, clock,   folders,        desktopPicture, random,
+                pictureDecoder, registry, shellLinks};
     }
 };
 

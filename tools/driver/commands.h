@@ -8,8 +8,9 @@ namespace orvdriver {
 int ListWindows(const Options& options);      // windows [--class C] [--title T] [--pid N] [--visible]
 int ListChildren(const Options& options);     // children <hwnd>
 int WaitWindow(const Options& options);       // wait [--class C] [--title T] [--pid N] [--visible] [--timeout ms]
-int WaitGone(const Options& options);         // wait-gone <hwnd> [--timeout ms]
-int Click(const Options& options);            // click <hwnd> (--id N | --text T) [--mouse]
+int WaitGone(const Options& options);         // wait-gone <hwnd> [--hidden] [--timeout ms]
+int Click(const Options& options);            // click <hwnd> (--id N | --text T | --name N) [--mouse]
+int Mouse(const Options& options);            // mouse <hwnd> <x> <y> [--hover]
 int PressButton(const Options& options);      // press <dialog hwnd> <button id>
 int CloseWindow(const Options& options);      // close <hwnd>
 int ReadMessageBox(const Options& options);   // msgbox [--pid N] [--timeout ms]

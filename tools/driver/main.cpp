@@ -4,8 +4,9 @@
 //   orvdriver.exe windows [--class C] [--title T] [--pid N] [--visible]
 //   orvdriver.exe children <hwnd>
 //   orvdriver.exe wait [--class C] [--title T] [--pid N] [--visible] [--timeout ms]
-//   orvdriver.exe wait-gone <hwnd> [--timeout ms]
-//   orvdriver.exe click <hwnd> (--id N | --text T) [--mouse]
+//   orvdriver.exe wait-gone <hwnd> [--hidden] [--timeout ms]   (--hidden: a hidden window counts as gone)
+//   orvdriver.exe click <hwnd> (--id N | --text T | --name N) [--mouse]
+//   orvdriver.exe mouse <hwnd> <x> <y> [--hover]   (client coordinates; a left click unless --hover)
 //   orvdriver.exe press <dialog hwnd> <button id>
 //   orvdriver.exe close <hwnd>
 //   orvdriver.exe msgbox [--pid N] [--timeout ms]
@@ -37,10 +38,10 @@ constexpr Command kCommands[] = {
     {"wait-gone", orvdriver::WaitGone},       {"click", orvdriver::Click},           {"press", orvdriver::PressButton},
     {"close", orvdriver::CloseWindow},        {"msgbox", orvdriver::ReadMessageBox}, {"reg", orvdriver::ReadRegistry},
     {"shell-icons", orvdriver::ShellIcons},   {"shell-move", orvdriver::ShellMove},  {"shell-ping", orvdriver::ShellPing},
-    {"shell-timing", orvdriver::ShellTiming},
+    {"shell-timing", orvdriver::ShellTiming}, {"mouse", orvdriver::Mouse},
 };
 
-const std::vector<std::string> kFlags = {"visible", "mouse", "bounds"};
+const std::vector<std::string> kFlags = {"visible", "mouse", "bounds", "hover", "hidden"};
 
 }  // namespace
 

@@ -29,7 +29,11 @@ int WaitGone(const Options& options) {
     if (options.positional.size() != 1) return 2;
     const auto window = ParseHandle(options.positional[0]);
     if (!window) return 0;
-    return PollUntil(options.TimeoutMs(5000), [&] { return !IsWindow(*window); }) ? 0 : 1;
+    const bool hiddenIsGone = options.Flag("hidden");
+    return PollUntil(options.TimeoutMs(5000),
+                     [&] { return !IsWindow(*window) || (hiddenIsGone && !IsWindowVisible(*window)); })
+               ? 0
+               : 1;
 }
 
 }  // namespace orvdriver

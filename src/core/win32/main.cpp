@@ -18,7 +18,10 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_folder_enumerator.h"
 #include "platform/win32/win32_instance_marker.h"
+#include "platform/win32/win32_picture_decoder.h"
 #include "platform/win32/win32_random.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell_links.h"
 #include "platform/win32/win32_sqlite_loader.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_text_collation.h"
@@ -73,8 +76,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     orvella::Win32FolderEnumerator folders;
     orvella::Win32Wallpaper desktopPicture;
     orvella::Win32Random random;
+    orvella::Win32PictureDecoder pictureDecoder;
+    orvella::Win32Registry registry;
+    orvella::Win32ShellLinks shellLinks;
     orvella::PlatformServices services{files,       codec,     dialogs, instanceMarker, system,         sqlite,
-                                       desktopList, collation, clock,   folders,        desktopPicture, random};
+                                       desktopList, collation, clock,   folders,        desktopPicture, random,
+                                       pictureDecoder, registry,  shellLinks};
 
     try {
         // Inside the try: the windows are gone before the error box, whose loop would otherwise

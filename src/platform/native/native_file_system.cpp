@@ -56,4 +56,9 @@ void NativeFileSystem::WriteFile(const std::string& path, const std::string& byt
     }
 }
 
+void NativeFileSystem::RemoveFile(const std::string& path) noexcept {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
 }  // namespace orvella

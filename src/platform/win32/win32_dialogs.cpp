@@ -7,12 +7,12 @@
 namespace orvella {
 namespace {
 
-void ShowBox(const std::string& text, const std::string& title, UINT type) {
+int ShowBox(const std::string& text, const std::string& title, UINT type) {
     HWND owner = GetActiveWindow();
     // Without an owner the box disables the thread's windows itself, so nothing behind it can
     // be clicked while it is up.
     if (owner == nullptr) type |= MB_TASKMODAL;
-    MessageBoxW(owner, ToUtf16(text).c_str(), ToUtf16(title).c_str(), type | MB_SETFOREGROUND | MB_TOPMOST);
+    return MessageBoxW(owner, ToUtf16(text).c_str(), ToUtf16(title).c_str(), type | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 }  // namespace
@@ -23,6 +23,10 @@ void Win32Dialogs::ShowException(const std::string& text) { ShowBox(text, title_
 
 void Win32Dialogs::ShowError(const std::string& text, const std::string& title) {
     ShowBox(text, title, MB_OK | MB_ICONERROR);
+}
+
+bool Win32Dialogs::ShowDlg(const std::string& question) {
+    return ShowBox(question, "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 }  // namespace orvella

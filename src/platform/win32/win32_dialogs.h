@@ -11,6 +11,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowException(const std::string& text) override;
     void ShowError(const std::string& text, const std::string& title) override;
+    bool ShowDlg(const std::string& question) override;
 
 private:
     std::string title_;

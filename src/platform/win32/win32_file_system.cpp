@@ -126,4 +126,7 @@ void Win32FileSystem::WriteFile(const std::string& path, const std::string& byte
     ThrowWriteError(path, error);
 }
 
+// The result is not examined: a file that stays is simply still there.
+void Win32FileSystem::RemoveFile(const std::string& path) noexcept { DeleteFileW(ToUtf16(path).c_str()); }
+
 }  // namespace orvella

@@ -10,6 +10,7 @@ public:
     bool FileExists(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     void WriteFile(const std::string& path, const std::string& bytes) override;
+    void RemoveFile(const std::string& path) noexcept override;
 };
 
 }  // namespace orvella

@@ -20,17 +20,22 @@ LOGFONTW MessageFont() {
 }  // namespace
 
 FontCache::~FontCache() {
-    for (const auto& [style, font] : fonts_) DeleteObject(font);
+    for (const auto& [key, font] : fonts_) DeleteObject(font);
 }
 
-HFONT FontCache::For(unsigned style) {
-    if (const auto found = fonts_.find(style); found != fonts_.end()) return found->second;
+HFONT FontCache::For(unsigned style, int height) {
+    const auto key = std::make_pair(style, height);
+    if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
     LOGFONTW font = MessageFont();
+    // Negative: the height of the characters themselves, without the line's internal leading.
+    if (height > 0) font.lfHeight = -height;
     if ((style & kFontBold) != 0) font.lfWeight = FW_BOLD;
     font.lfItalic = (style & kFontItalic) != 0 ? TRUE : FALSE;
     font.lfUnderline = (style & kFontUnderline) != 0 ? TRUE : FALSE;
     HFONT created = CreateFontIndirectW(&font);
-    fonts_.emplace(style, created);
+    // Text in the wrong font is better than no text.
+    if (created == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    fonts_.emplace(key, created);
     return created;
 }
 

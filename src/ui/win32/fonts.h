@@ -2,11 +2,12 @@
 #include <windows.h>
 
 #include <map>
+#include <utility>
 
 namespace orvella::ui::win32 {
 
-// The system's message font in the styles the models ask for (ui::FontStyle bits), made once
-// each and kept until the binding ends.
+// The system's message font in the styles (ui::FontStyle bits) and character heights the models
+// ask for, made once each and kept until the binding ends.
 class FontCache {
 public:
     FontCache() = default;
@@ -14,10 +15,11 @@ public:
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    HFONT For(unsigned style);
+    // A height of 0 keeps the message font's own size.
+    HFONT For(unsigned style, int height);
 
 private:
-    std::map<unsigned, HFONT> fonts_;
+    std::map<std::pair<unsigned, int>, HFONT> fonts_;
 };
 
 }  // namespace orvella::ui::win32

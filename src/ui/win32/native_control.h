@@ -13,6 +13,7 @@ class Application;
 
 namespace orvella::ui::win32 {
 
+class DrawnLayer;
 class FontCache;
 
 // What every native control needs of the binding.
@@ -28,10 +29,12 @@ inline constexpr const wchar_t* kControlProperty = L"Orvella.Control";
 inline constexpr const wchar_t* kNameProperty = L"Orvella.Name";
 
 // One model control and its native window, kept in step with the model. Forms and panels also
-// take their children's notifications (clicks, background colours) back to the models.
+// take their children's notifications (clicks, background colours) back to the models, and paint
+// and route the mouse to their drawn children.
 class NativeControl : public ControlObserver {
 public:
     NativeControl(Control& model, NativeControl* parent, BindingContext& context);
+    ~NativeControl() override;
     NativeControl(const NativeControl&) = delete;
     NativeControl& operator=(const NativeControl&) = delete;
 
@@ -44,12 +47,14 @@ public:
     // Takes over a newly created window: findable from now on, and listening to the model.
     void Attach(HWND window);
     NativeControl& Adopt(std::unique_ptr<NativeControl> child);
+    // A control without a window of its own, painted by this one (a form or a panel).
+    void AddDrawn(Control& child);
     // Stops listening to the models of this control and its descendants.
     virtual void DetachModels();
     // Makes the windows of this control and its descendants unfindable, before they go.
     void ReleaseWindows();
 
-    // Labels, check boxes and buttons left at the default colour show their parent's background.
+    // Check boxes and buttons left at the default colour show their parent's background.
     COLORREF BackgroundColor() const;
     HBRUSH BackgroundBrush();
 
@@ -65,7 +70,8 @@ protected:
 private:
     bool InheritsBackground() const;
     void Clicked();
-    void PaintCaption();
+    void Paint();
+    void PaintCaption(HDC dc);
 
     Control& model_;
     NativeControl* parent_;
@@ -73,6 +79,7 @@ private:
     HWND handle_ = nullptr;
     ATOM nameAtom_ = 0;
     SolidBrush brush_;
+    std::unique_ptr<DrawnLayer> drawn_;  // forms and panels only
     std::vector<std::unique_ptr<NativeControl>> children_;
 };
 

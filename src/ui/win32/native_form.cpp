@@ -6,6 +6,7 @@
 #include "platform/win32/utf16.h"
 #include "ui/application.h"
 #include "ui/win32/control_factory.h"
+#include "ui/win32/screen_snap.h"
 #include "ui/win32/window_classes.h"
 #include "ui/win32/window_style.h"
 
@@ -141,6 +142,14 @@ LRESULT NativeForm::FocusedButton() const {
     return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
 }
 
+// F1: the form's help, if it gives one; otherwise the request goes on to the owner window.
+bool NativeForm::Help() {
+    Form& form = form_;
+    bool handled = false;
+    Context().application.Dispatch([&form, &handled] { handled = form.FormHelp(); });
+    return handled;
+}
+
 bool NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_CLOSE: {
@@ -151,6 +160,16 @@ bool NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         }
         case WM_MOVE:
         case WM_SIZE: AcceptBounds(); return false;
+        case WM_ENTERSIZEMOVE: userMoving_ = true; return false;
+        case WM_EXITSIZEMOVE: userMoving_ = false; return false;
+        // Only the user's moves snap: a position the program sets is kept as it is.
+        case WM_WINDOWPOSCHANGING:
+            if (userMoving_ && form_.ScreenSnap()) SnapToWorkArea(Handle(), *reinterpret_cast<WINDOWPOS*>(lParam));
+            return false;
+        case WM_HELP:
+            if (!Help()) return false;
+            result = TRUE;
+            return true;
         case WM_TIMER: FireTimer(wParam); return true;
         case WM_ENDSESSION:
             // No loop end follows a log-off: the process is stopped after this message.

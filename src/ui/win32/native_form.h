@@ -32,9 +32,12 @@ private:
     void RememberFocus();
     void RestoreFocus();
     LRESULT FocusedButton() const;
+    bool Help();
 
     Form& form_;
     HWND lastFocus_ = nullptr;
+    // Inside the system's move or size loop: the user is moving the window.
+    bool userMoving_ = false;
 };
 
 }  // namespace orvella::ui::win32

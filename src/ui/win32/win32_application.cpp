@@ -82,6 +82,15 @@ void Win32Application::HideTaskbarEntry() {
     if (win32::NativeForm* main = Find(MainForm())) main->HideTaskbarEntry();
 }
 
+// The move loop of a caption drag (SC_MOVE with the caption hit-test code); returns when the
+// button is released.
+void Win32Application::DragWindow(Form& form) {
+    const win32::NativeForm* native = Find(&form);
+    if (native == nullptr) return;
+    ReleaseCapture();
+    SendMessageW(native->Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
 void Win32Application::RunModal(Form& form) {
     std::vector<HWND> others;
     for (const auto& [model, native] : windows_) {

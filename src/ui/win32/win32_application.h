@@ -23,6 +23,7 @@ public:
     void ProcessMessages() override;
     void HideTaskbarEntry() override;
     void RunModal(Form& form) override;
+    void DragWindow(Form& form) override;
 
 protected:
     void BindForm(Form& form) override;

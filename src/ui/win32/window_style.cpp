@@ -1,5 +1,7 @@
 #include "ui/win32/window_style.h"
 
+#include <string>
+
 namespace orvella::ui::win32 {
 
 WindowStyle FormWindowStyle(const Form& form) {
@@ -15,6 +17,11 @@ WindowStyle FormWindowStyle(const Form& form) {
     if (form.TopMost()) result.exStyle |= WS_EX_TOPMOST;
     if (form.AlphaBlend()) result.exStyle |= WS_EX_LAYERED;
     return result;
+}
+
+DWORD TextStyle(const Control& control) {
+    const bool lines = control.Kind() == ControlKind::Button && control.Text().find('\n') != std::string::npos;
+    return lines ? BS_MULTILINE : 0;
 }
 
 RECT FormOuterRect(const Form& form, const WindowStyle& style) {
