@@ -14,7 +14,7 @@ add_executable(Orvella WIN32 src/core/win32/main.cpp src/core/win32/orvella.rc $
 set_target_properties(Orvella PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${ORVELLA_OUTPUT_DIR}")
 target_compile_options(Orvella PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${ORVELLA_WARNINGS}>)
 target_compile_definitions(orvella_portable PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(Orvella PRIVATE orvella_portable comctl32 gdi32 ole32 oleaut32 shell32 uuid advapi32)
+target_link_libraries(Orvella PRIVATE orvella_portable comctl32 comdlg32 gdi32 ole32 oleaut32 shell32 uuid advapi32)
 target_link_options(Orvella PRIVATE -municode -static -static-libgcc -static-libstdc++)
 
 # An empty file is an empty SQLite database; the program creates its tables at first start.

@@ -8,11 +8,13 @@ class DesktopList;
 class DesktopPicture;
 class Dialogs;
 class FileSystem;
+class FolderDialog;
 class FolderEnumerator;
 class InstanceMarker;
 class PictureDecoder;
 class RandomSource;
 class Registry;
+class SaveDialog;
 class ShellLinks;
 class SqliteLoader;
 class SystemInfo;
@@ -35,6 +37,8 @@ struct PlatformServices {
     const PictureDecoder& pictureDecoder;
     Registry& registry;
     ShellLinks& shellLinks;
+    FolderDialog& folderDialog;
+    SaveDialog& saveDialog;
 };
 
 }  // namespace orvella

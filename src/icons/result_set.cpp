@@ -57,4 +57,24 @@ std::string ResultSet::FieldAsText(const std::string& column) const {
     return rows_[static_cast<std::size_t>(current_ - 1)][static_cast<std::size_t>(it - columns_.begin())];
 }
 
+std::vector<std::vector<std::string>> ResultSet::RowsOf(const std::vector<std::string>& columns) const {
+    if (!active_) return {};
+    std::vector<std::ptrdiff_t> indexes;
+    for (const std::string& column : columns) {
+        const auto it = std::find_if(columns_.begin(), columns_.end(),
+                                     [&](const std::string& name) { return SameNameIgnoringCase(name, column); });
+        indexes.push_back(it == columns_.end() ? -1 : it - columns_.begin());
+    }
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(rows_.size());
+    for (const auto& row : rows_) {
+        std::vector<std::string> cells;
+        for (const std::ptrdiff_t index : indexes) {
+            cells.push_back(index < 0 ? std::string() : row[static_cast<std::size_t>(index)]);
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
 }  // namespace orvella

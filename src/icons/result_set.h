@@ -23,6 +23,9 @@ public:
     void SetRecNo(int row);
     // A column of the current row as text, by the column's name (letter case ignored).
     std::string FieldAsText(const std::string& column) const;
+    // The columns' values of every row, in the order of `columns` (names, letter case ignored);
+    // none when the set is closed.
+    std::vector<std::vector<std::string>> RowsOf(const std::vector<std::string>& columns) const;
 
 private:
     void RequireActive() const;

@@ -171,11 +171,12 @@ void PictureEngine::ChangeWithoutList() {
     CheckStatusPrevButton();
 }
 
-void PictureEngine::RebuildLists() {
+void PictureEngine::RebuildLists(const std::function<void(std::size_t)>& allSaved) {
     if (busy_) return;
     BusyScope busy(busy_);
     ScanFolders();
     SaveList("all");
+    if (allSaved) allSaved(ListAll.size());
     CreateNextList();
     SaveList("next");
 }

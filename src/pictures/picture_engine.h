@@ -61,7 +61,8 @@ public:
     // Draws, sets and records the next picture as "onlist" and "autoscan" say.
     void change();
     // The whole rebuild behind "Создать список": scan, save "all", new next list, save "next".
-    void RebuildLists();
+    // `allSaved` hears the number of all pictures as soon as their list is saved.
+    void RebuildLists(const std::function<void(std::size_t)>& allSaved = {});
     // "cur": the last entry of the stored shown list; "prev": the one before it; else empty.
     std::string GetBmp(std::string_view kind);
     // Whether "<" may be shown (two shown pictures or more); the panel is told as well.

@@ -79,6 +79,12 @@ void Control::SetCursor(ui::Cursor cursor) {
     Notify(Property::Cursor);
 }
 
+void Button::SetWordWrap(bool wrap) {
+    if (wrap == wordWrap_) return;
+    wordWrap_ = wrap;
+    Notify(Property::Text);
+}
+
 void Label::SetAlignment(TextAlign alignment) {
     if (alignment == alignment_) return;
     alignment_ = alignment;
@@ -133,6 +139,40 @@ void Image::SetPicture(std::shared_ptr<const Bitmap> picture) {
     if (picture == picture_) return;
     picture_ = std::move(picture);
     Notify(Property::Look);
+}
+
+void RadioButton::SetChecked(bool checked) {
+    CheckBox::SetChecked(checked);
+    if (checked) UntickSiblings();
+}
+
+void RadioButton::AcceptNativeChoice() {
+    AcceptNativeChecked(true);
+    UntickSiblings();
+}
+
+void RadioButton::UntickSiblings() {
+    if (Parent() == nullptr) return;
+    for (Control* sibling : Parent()->Children()) {
+        if (sibling != this && sibling->Kind() == ControlKind::RadioButton) {
+            static_cast<RadioButton*>(sibling)->CheckBox::SetChecked(false);
+        }
+    }
+}
+
+void SpinEdit::SetValue(int value) {
+    value = std::clamp(value, min_, std::max(min_, max_));
+    if (value == value_) return;
+    value_ = value;
+    Notify(Property::Value);
+    if (OnChange) OnChange();
+}
+
+void SpinEdit::SetRange(int min, int max) {
+    min_ = min;
+    max_ = max;
+    Notify(Property::Value);
+    SetValue(value_);
 }
 
 void CheckBox::SetChecked(bool checked) {

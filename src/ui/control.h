@@ -30,12 +30,33 @@ struct Rect {
 
 enum FontStyle : unsigned { kFontRegular = 0, kFontBold = 1, kFontItalic = 2, kFontUnderline = 4 };
 
-// Panels, buttons and check boxes are windows of their own; the other kinds are drawn by the
-// window they lie on, in the order of creation (a later control lies above an earlier one).
-enum class ControlKind { Form, Panel, Label, Button, CheckBox, Bevel, SpeedButton, ProgressBar, Image };
+// Labels, bevels, speed buttons, progress bars and images are drawn by the window they lie on, in
+// the order of creation (a later control lies above an earlier one); the other kinds are windows
+// of their own.
+enum class ControlKind {
+    Form,
+    Panel,
+    Label,
+    Button,
+    CheckBox,
+    Bevel,
+    SpeedButton,
+    ProgressBar,
+    Image,
+    GroupBox,
+    RadioButton,
+    SpinEdit,
+    Memo,
+    CheckListBox,
+    ColorBox,
+    PageControl,
+    TabSheet,
+    StatusBar,
+};
 
 // Look: anything else that only changes how a drawn control is painted.
-enum class Property { Text, Visible, Enabled, Bounds, Hint, BackColor, Font, Checked, Alpha, Cursor, Look };
+// Items: a list's entries; Selection: the chosen entry, page or colour; Value: a number.
+enum class Property { Text, Visible, Enabled, Bounds, Hint, BackColor, Font, Checked, Alpha, Cursor, Look, Items, Selection, Value };
 
 enum class Cursor { Default, SizeAll };
 
@@ -103,6 +124,7 @@ protected:
     void Notify(Property property);
     // Changes the flag without telling the binding yet; the caller notifies when it is time.
     void MarkVisible(bool visible) { visible_ = visible; }
+    void SetTextQuietly(std::string text) { text_ = std::move(text); }
 
 private:
     ControlKind kind_;
@@ -128,6 +150,12 @@ public:
     Panel(std::string name, Control* parent) : Control(ControlKind::Panel, std::move(name), parent) {}
 };
 
+// A frame with its title (Text) at the top left, around the controls it holds.
+class GroupBox : public Control {
+public:
+    GroupBox(std::string name, Control* parent) : Control(ControlKind::GroupBox, std::move(name), parent) {}
+};
+
 enum class TextAlign { Left, Center };
 
 // Text drawn on its parent's background; "\n" starts a new line.
@@ -141,10 +169,15 @@ private:
     TextAlign alignment_ = TextAlign::Left;
 };
 
-// A system push button.
+// A system push button. Its text breaks at "\n", and also between words when it wraps.
 class Button : public Control {
 public:
     Button(std::string name, Control* parent) : Control(ControlKind::Button, std::move(name), parent) {}
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool wrap);
+
+private:
+    bool wordWrap_ = false;
 };
 
 // A thin sunken line across its bounds.
@@ -211,14 +244,55 @@ private:
 
 class CheckBox : public Control {
 public:
-    CheckBox(std::string name, Control* parent) : Control(ControlKind::CheckBox, std::move(name), parent) {}
+    CheckBox(std::string name, Control* parent) : CheckBox(ControlKind::CheckBox, std::move(name), parent) {}
     bool Checked() const { return checked_; }
-    void SetChecked(bool checked);
+    virtual void SetChecked(bool checked);
     // For the binding: the user toggled the box.
     void AcceptNativeChecked(bool checked) { checked_ = checked; }
 
+protected:
+    CheckBox(ControlKind kind, std::string name, Control* parent) : Control(kind, std::move(name), parent) {}
+
 private:
     bool checked_ = false;
+};
+
+// One of the radio buttons of its parent: ticking it unticks the others.
+class RadioButton : public CheckBox {
+public:
+    RadioButton(std::string name, Control* parent) : CheckBox(ControlKind::RadioButton, std::move(name), parent) {}
+    void SetChecked(bool checked) override;
+    // For the binding: the user chose this button; its siblings follow.
+    void AcceptNativeChoice();
+
+private:
+    void UntickSiblings();
+};
+
+// A number field with up and down arrows, kept within MinValue..MaxValue.
+class SpinEdit : public Control {
+public:
+    SpinEdit(std::string name, Control* parent) : Control(ControlKind::SpinEdit, std::move(name), parent) {}
+    int Value() const { return value_; }
+    // Clamped to the range; OnChange runs when the value changes, whoever changes it.
+    void SetValue(int value);
+    int MinValue() const { return min_; }
+    int MaxValue() const { return max_; }
+    void SetRange(int min, int max);
+    std::function<void()> OnChange;
+
+private:
+    int value_ = 0;
+    int min_ = 0;
+    int max_ = 100;
+};
+
+// Editable text of several lines ("\r\n" between them).
+class Memo : public Control {
+public:
+    Memo(std::string name, Control* parent) : Control(ControlKind::Memo, std::move(name), parent) {}
+    // For the binding: the user typed.
+    void AcceptNativeText(std::string text) { SetTextQuietly(std::move(text)); }
 };
 
 }  // namespace orvella::ui

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,10 @@ public:
     virtual void FormDestroy() {}
     // A help request (F1); true when the form handled it.
     virtual bool FormHelp() { return false; }
+
+    // The hint of the control under the pointer ("" over none) whose hint does not pop up as a tip,
+    // each time that changes.
+    std::function<void(const std::string& hint)> OnHint;
 
 private:
     friend class Application;

@@ -34,8 +34,8 @@ bool ChangePanelScenario::WaitWallpaper(const std::function<bool(const std::stri
     return PollFor(kWindowTimeout, [&] { return wanted(Wallpaper()); });
 }
 
-std::string ChangePanelScenario::BarEndColour() {
-    return PixelOf(Screenshot("bar"), kPanelLeft + kBarEnd.x, kPanelTop + kBarEnd.y);
+std::string ChangePanelScenario::BarMiddleColour() {
+    return PixelOf(Screenshot("bar"), kPanelLeft + kBarMiddle.x, kPanelTop + kBarMiddle.y);
 }
 
 }  // namespace orvella::e2e

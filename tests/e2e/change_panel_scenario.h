@@ -19,8 +19,8 @@ inline constexpr Point kDelete{81, 68};
 inline constexpr Point kExit{130, 68};
 inline constexpr Point kPreviewCancel{27, 9};
 inline constexpr Point kPreviewDelete{83, 9};
-// The countdown bar's right end, which empties first.
-inline constexpr Point kBarEnd{157, 55};
+// The middle of the countdown bar: red while more than half of the time is left.
+inline constexpr Point kBarMiddle{80, 55};
 
 inline constexpr int kPanelLeft = 300;
 inline constexpr int kPanelTop = 200;
@@ -37,7 +37,7 @@ protected:
 
     std::string Wallpaper();
     bool WaitWallpaper(const std::function<bool(const std::string&)>& wanted);
-    std::string BarEndColour();
+    std::string BarMiddleColour();
     bool Click(const TopWindow& window, Point point) { return MouseAt(window.hwnd, point.x, point.y); }
     bool Hover(const TopWindow& window, Point point) { return MouseAt(window.hwnd, point.x, point.y, true); }
 

@@ -23,7 +23,8 @@ std::string Unescape(const std::string& field) {
     return text;
 }
 
-std::vector<std::vector<std::string>> Records(const std::string& output, size_t fieldCount) {
+// Every line's fields, unescaped.
+std::vector<std::vector<std::string>> AllRecords(const std::string& output) {
     std::vector<std::vector<std::string>> records;
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
@@ -33,8 +34,16 @@ std::vector<std::vector<std::string>> Records(const std::string& output, size_t 
         for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
             fields.push_back(Unescape(line.substr(start, tab - start)));
         fields.push_back(Unescape(line.substr(start)));
-        if (fields.size() == fieldCount) records.push_back(std::move(fields));
+        records.push_back(std::move(fields));
     }
+    return records;
+}
+
+// The lines with exactly `fieldCount` fields.
+std::vector<std::vector<std::string>> Records(const std::string& output, size_t fieldCount) {
+    std::vector<std::vector<std::string>> records;
+    for (auto& fields : AllRecords(output))
+        if (fields.size() == fieldCount) records.push_back(std::move(fields));
     return records;
 }
 
@@ -75,6 +84,15 @@ std::vector<RegistryRecord> ParseRegistryRecords(const std::string& output) {
     std::vector<RegistryRecord> records;
     for (const auto& f : Records(output, 3)) records.push_back({f[0], f[1], f[2]});
     return records;
+}
+
+std::vector<ControlItem> ParseControlItems(const std::string& output) {
+    std::vector<ControlItem> items;
+    for (const auto& f : AllRecords(output)) {
+        if (f.size() == 1) items.push_back({f[0], false, false});
+        else if (f.size() == 3) items.push_back({f[0], f[1] == "1", f[2] == "1"});
+    }
+    return items;
 }
 
 std::vector<ShellIcon> ParseShellIcons(const std::string& output) {

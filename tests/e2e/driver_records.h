@@ -40,6 +40,15 @@ struct MessageBoxInfo {
     std::vector<int> buttons;
 };
 
+// A record of `orvdriver.exe items`: an entry of a list view (its text, whether its box is ticked and
+// whether it is selected) or of a combo box (its text alone).
+struct ControlItem {
+    std::string text;
+    bool checked = false;
+    bool selected = false;
+    bool operator==(const ControlItem&) const = default;
+};
+
 // An icon line of the fake shell: `caption:x:y`, split at its last two ':'.
 struct ShellIcon {
     std::string caption;
@@ -58,6 +67,7 @@ struct RegistryRecord {
 std::vector<TopWindow> ParseTopWindows(const std::string& output);
 std::vector<ChildWindow> ParseChildWindows(const std::string& output);
 std::vector<MessageBoxInfo> ParseMessageBoxes(const std::string& output);
+std::vector<ControlItem> ParseControlItems(const std::string& output);
 std::vector<ShellIcon> ParseShellIcons(const std::string& output);
 std::vector<RegistryRecord> ParseRegistryRecords(const std::string& output);
 

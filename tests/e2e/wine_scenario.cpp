@@ -145,12 +145,40 @@ std::optional<MessageBoxInfo> WineScenario::WaitMessageBox(std::chrono::millisec
     return boxes.front();
 }
 
+std::optional<TopWindow> WineScenario::WaitDialog(std::chrono::milliseconds timeout, std::optional<unsigned long> pid) {
+    std::vector<std::string> arguments = {"dialog", "--timeout", std::to_string(timeout.count())};
+    if (pid) arguments.insert(arguments.end(), {"--pid", std::to_string(*pid)});
+    const RunResult found = Driver(arguments, timeout);
+    const auto windows = ParseTopWindows(found.output);
+    if (found.exitCode != 0 || windows.empty()) return std::nullopt;
+    return windows.front();
+}
+
 bool WineScenario::PressButton(const std::string& dialogHwnd, int id) {
     return Driver({"press", dialogHwnd, std::to_string(id)}).exitCode == 0;
 }
 
 bool WineScenario::ClickControl(const std::string& hwnd, const std::string& name) {
     return Driver({"click", hwnd, "--name", name}).exitCode == 0;
+}
+
+bool WineScenario::SetText(const std::string& hwnd, const ControlRef& control, const std::string& text) {
+    return Driver({"settext", hwnd, control.option, control.value, text}).exitCode == 0;
+}
+
+bool WineScenario::Select(const std::string& hwnd, const ControlRef& control, int index) {
+    return Driver({"select", hwnd, control.option, control.value, std::to_string(index)}).exitCode == 0;
+}
+
+bool WineScenario::Check(const std::string& hwnd, const ControlRef& control, int index, bool checked) {
+    const std::string state = checked ? "1" : "0";
+    return Driver({"check", hwnd, control.option, control.value, std::to_string(index), state}).exitCode == 0;
+}
+
+std::optional<std::vector<ControlItem>> WineScenario::Items(const std::string& hwnd, const ControlRef& control) {
+    const RunResult listed = Driver({"items", hwnd, control.option, control.value});
+    if (listed.exitCode != 0) return std::nullopt;
+    return ParseControlItems(listed.output);
 }
 
 bool WineScenario::MouseAt(const std::string& hwnd, int x, int y, bool hover) {

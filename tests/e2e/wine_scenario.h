@@ -20,6 +20,15 @@ using namespace std::chrono_literals;
 // Asks `probe` every 50 ms until it says yes or the time is up; whether it said yes.
 bool PollFor(std::chrono::milliseconds timeout, const std::function<bool()>& probe);
 
+// A control as the driver finds it in a window: by the name the program gives it, or by its id
+// (the system's dialogs name none).
+struct ControlRef {
+    static ControlRef Named(const std::string& name) { return {"--name", name}; }
+    static ControlRef WithId(int id) { return {"--id", std::to_string(id)}; }
+    std::string option;
+    std::string value;
+};
+
 // One end-to-end scenario: a fresh copy of the Wine prefix template, the processes started in it,
 // the window driver, screenshots, and a teardown that leaves no process behind (each started
 // process group is killed, then `wineserver -k` for this prefix only). Waits poll; nothing sleeps
@@ -51,9 +60,20 @@ protected:
     bool WaitWindowHidden(const TopWindow& window, std::chrono::milliseconds timeout = kWindowTimeout);
     std::vector<ChildWindow> Children(const std::string& hwnd);
     std::optional<MessageBoxInfo> WaitMessageBox(std::chrono::milliseconds timeout = kWindowTimeout);
+    // Any visible dialog box (class #32770, message boxes too), of the process `pid` when given.
+    std::optional<TopWindow> WaitDialog(std::chrono::milliseconds timeout = kWindowTimeout,
+                                        std::optional<unsigned long> pid = std::nullopt);
     bool PressButton(const std::string& dialogHwnd, int id);
     // A click on the control the program names `name` (a window of its own), posted as BM_CLICK.
     bool ClickControl(const std::string& hwnd, const std::string& name);
+    // The control's text set as a program sets it (WM_SETTEXT); an edit tells its parent of the change.
+    bool SetText(const std::string& hwnd, const ControlRef& control, const std::string& text);
+    // The entry `index` chosen as a user chooses it, in a combo box, a tab control or a list view.
+    bool Select(const std::string& hwnd, const ControlRef& control, int index);
+    // Ticks or unticks the box of a list view's entry `index`.
+    bool Check(const std::string& hwnd, const ControlRef& control, int index, bool checked);
+    // The entries of a list view or a combo box; none when the driver found no such control.
+    std::optional<std::vector<ControlItem>> Items(const std::string& hwnd, const ControlRef& control);
     // The user's pointer to (x, y) of the window's client area, then a left click unless `hover`.
     bool MouseAt(const std::string& hwnd, int x, int y, bool hover = false);
     bool Close(const TopWindow& window);

@@ -5,10 +5,12 @@
 #include "fakes/fake_desktop_list.h"
 #include "fakes/fake_desktop_picture.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/fake_folder_dialog.h"
 #include "fakes/fake_picture_decoder.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_random.h"
 #include "fakes/fake_registry.h"
+#include "fakes/fake_save_dialog.h"
 #include "fakes/fake_shell_links.h"
 #include "fakes/fake_sqlite_loader.h"
 #include "platform/cp1251_codec.h"
@@ -35,11 +37,14 @@ struct FakePlatformServices {
     FakePictureDecoder pictureDecoder;
     FakeRegistry registry;
     FakeShellLinks shellLinks;
+    FakeFolderDialog folderDialog;
+    FakeSaveDialog saveDialog;
 
     PlatformServices Services() {
         return {files,       codec,     dialogs, instanceMarker, system,         sqlite,
                 desktopList, collation, clock,   folders,        desktopPicture, random,
-                pictureDecoder, registry, shellLinks};
+                pictureDecoder, registry, shellLinks, folderDialog,
+                saveDialog};
     }
 };
 

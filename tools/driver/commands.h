@@ -9,7 +9,12 @@ int ListWindows(const Options& options);      // windows [--class C] [--title T]
 int ListChildren(const Options& options);     // children <hwnd>
 int WaitWindow(const Options& options);       // wait [--class C] [--title T] [--pid N] [--visible] [--timeout ms]
 int WaitGone(const Options& options);         // wait-gone <hwnd> [--hidden] [--timeout ms]
+int WaitDialog(const Options& options);       // dialog [--pid N] [--timeout ms]
 int Click(const Options& options);            // click <hwnd> (--id N | --text T | --name N) [--mouse]
+int SetText(const Options& options);          // settext <hwnd> (--id N | --text T | --name N) <text> [--timeout ms]
+int Select(const Options& options);           // select <hwnd> (--id N | --name N) <index> [--timeout ms]
+int Check(const Options& options);            // check <hwnd> (--id N | --name N) <index> <0|1> [--timeout ms]
+int ListItems(const Options& options);        // items <hwnd> (--id N | --name N) [--timeout ms]
 int Mouse(const Options& options);            // mouse <hwnd> <x> <y> [--hover]
 int PressButton(const Options& options);      // press <dialog hwnd> <button id>
 int CloseWindow(const Options& options);      // close <hwnd>

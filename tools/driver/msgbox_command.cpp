@@ -32,9 +32,7 @@ std::string ButtonIds(HWND box) {
 
 // Prints: hwnd pid title text buttons (visible button ids, comma-separated).
 int ReadMessageBox(const Options& options) {
-    Options filter = options;
-    filter.values["class"] = "#32770";
-    filter.flags.push_back("visible");
+    const Options filter = DialogFilter(options);
     std::vector<WindowInfo> found;
     if (!PollUntil(options.TimeoutMs(5000), [&] { return !(found = TopLevelWindows(filter)).empty(); })) return 1;
     const WindowInfo& box = found.front();

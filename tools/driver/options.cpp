@@ -1,6 +1,7 @@
 #include "driver/options.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace orvdriver {
@@ -18,6 +19,15 @@ bool Options::Flag(const std::string& name) const {
 unsigned long Options::TimeoutMs(unsigned long fallback) const {
     const auto text = Value("timeout");
     return text ? std::strtoul(text->c_str(), nullptr, 10) : fallback;
+}
+
+std::optional<int> Options::Number(size_t position) const {
+    if (position >= positional.size()) return std::nullopt;
+    const std::string& word = positional[position];
+    char* end = nullptr;
+    const long value = std::strtol(word.c_str(), &end, 10);
+    if (word.empty() || *end != '\0' || value < INT_MIN || value > INT_MAX) return std::nullopt;
+    return static_cast<int>(value);
 }
 
 Options ParseOptions(const std::vector<std::string>& words, const std::vector<std::string>& flagNames) {

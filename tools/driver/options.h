@@ -16,6 +16,8 @@ struct Options {
     std::optional<std::string> Value(const std::string& name) const;
     bool Flag(const std::string& name) const;
     unsigned long TimeoutMs(unsigned long fallback) const;
+    // The positional word at `position` as a whole decimal number; none when it is not one.
+    std::optional<int> Number(size_t position) const;
 };
 
 Options ParseOptions(const std::vector<std::string>& words, const std::vector<std::string>& flagNames);

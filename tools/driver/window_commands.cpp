@@ -25,6 +25,8 @@ int WaitWindow(const Options& options) {
     return 0;
 }
 
+int WaitDialog(const Options& options) { return WaitWindow(DialogFilter(options)); }
+
 int WaitGone(const Options& options) {
     if (options.positional.size() != 1) return 2;
     const auto window = ParseHandle(options.positional[0]);

@@ -71,6 +71,13 @@ std::vector<WindowInfo> TopLevelWindows(const Options& filter) {
     return found;
 }
 
+Options DialogFilter(const Options& options) {
+    Options filter = options;
+    filter.values["class"] = "#32770";
+    filter.flags.push_back("visible");
+    return filter;
+}
+
 std::vector<WindowInfo> Descendants(HWND window) {
     std::vector<WindowInfo> found;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -27,6 +27,10 @@ WindowInfo Describe(HWND window);
 // (exact, case-sensitive); with --visible only visible ones.
 std::vector<WindowInfo> TopLevelWindows(const Options& filter);
 
+// The filter for dialog boxes (message boxes included): visible #32770 windows, with the caller's
+// other options (--pid, --title).
+Options DialogFilter(const Options& options);
+
 // All descendants of a window, parents before their children.
 std::vector<WindowInfo> Descendants(HWND window);
 

@@ -16,11 +16,13 @@
 #include "platform/win32/win32_desktop_list.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_folder_dialog.h"
 #include "platform/win32/win32_folder_enumerator.h"
 #include "platform/win32/win32_instance_marker.h"
 #include "platform/win32/win32_picture_decoder.h"
 #include "platform/win32/win32_random.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_save_dialog.h"
 #include "platform/win32/win32_shell_links.h"
 #include "platform/win32/win32_sqlite_loader.h"
 #include "platform/win32/win32_system_info.h"
@@ -79,9 +81,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     orvella::Win32PictureDecoder pictureDecoder;
     orvella::Win32Registry registry;
     orvella::Win32ShellLinks shellLinks;
+    orvella::Win32FolderDialog folderDialog;
+    orvella::Win32SaveDialog saveDialog;
     orvella::PlatformServices services{files,       codec,     dialogs, instanceMarker, system,         sqlite,
                                        desktopList, collation, clock,   folders,        desktopPicture, random,
-                                       pictureDecoder, registry,  shellLinks};
+                                       pictureDecoder, registry,  shellLinks, folderDialog,
+                                       saveDialog};
 
     try {
         // Inside the try: the windows are gone before the error box, whose loop would otherwise

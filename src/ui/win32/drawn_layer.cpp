@@ -16,7 +16,16 @@ bool IsDrawn(ControlKind kind) {
         case ControlKind::Form:
         case ControlKind::Panel:
         case ControlKind::Button:
-        case ControlKind::CheckBox: return false;
+        case ControlKind::CheckBox:
+        case ControlKind::GroupBox:
+        case ControlKind::RadioButton:
+        case ControlKind::SpinEdit:
+        case ControlKind::Memo:
+        case ControlKind::CheckListBox:
+        case ControlKind::ColorBox:
+        case ControlKind::PageControl:
+        case ControlKind::TabSheet:
+        case ControlKind::StatusBar: return false;
     }
     return false;
 }
@@ -78,9 +87,11 @@ void DrawnLayer::OnChanged(Control& control, Property property) {
             if (control.Visible()) Invalidate(control.Bounds());
             break;
         case Property::Cursor:   // picked at the pointer's next move
-        case Property::Checked:  // check boxes only
         case Property::Alpha:    // forms only
-            break;
+        case Property::Checked:  // windowed kinds only
+        case Property::Items:
+        case Property::Selection:
+        case Property::Value: break;
     }
 }
 

@@ -12,7 +12,7 @@ namespace orvella::ui::win32 {
 struct BindingContext;
 
 // Labels, bevels, speed buttons, progress bars and images have no window: the window they lie on
-// (a form or a panel) paints them.
+// (a form, panel, group box or page) paints them.
 bool IsDrawn(ControlKind kind);
 
 // The drawn children of one window, in the order they lie on each other (a later one above an

@@ -41,9 +41,10 @@ void PaintLabel(HDC dc, const Label& label, FontCache& fonts) {
     DrawTextIn(dc, label.Text(), ToRect(label.Bounds()), {FontOf(label, fonts), TextColor(label)}, alignment | DT_TOP);
 }
 
+// Along the longer side: a bevel taller than wide is a vertical line.
 void PaintBevel(HDC dc, const Bevel& bevel) {
     RECT area = ToRect(bevel.Bounds());
-    DrawEdge(dc, &area, EDGE_ETCHED, BF_TOP);
+    DrawEdge(dc, &area, EDGE_ETCHED, bevel.Bounds().height > bevel.Bounds().width ? BF_LEFT : BF_TOP);
 }
 
 // Glyph and text side by side, the pair centred in the area.
@@ -127,7 +128,16 @@ void PaintDrawnControl(HDC dc, const Control& control, bool hovered, FontCache& 
         case ControlKind::Form:
         case ControlKind::Panel:
         case ControlKind::Button:
-        case ControlKind::CheckBox: break;  // windows of their own
+        case ControlKind::CheckBox:
+        case ControlKind::GroupBox:
+        case ControlKind::RadioButton:
+        case ControlKind::SpinEdit:
+        case ControlKind::Memo:
+        case ControlKind::CheckListBox:
+        case ControlKind::ColorBox:
+        case ControlKind::PageControl:
+        case ControlKind::TabSheet:
+        case ControlKind::StatusBar: break;  // windows of their own
     }
 }
 

@@ -39,4 +39,14 @@ HFONT FontCache::For(unsigned style, int height) {
     return created;
 }
 
+int LineHeight(HFONT font) {
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight;
+}
+
 }  // namespace orvella::ui::win32

@@ -22,4 +22,7 @@ private:
     std::map<std::pair<unsigned, int>, HFONT> fonts_;
 };
 
+// The height of a line of text in the font, in pixels.
+int LineHeight(HFONT font);
+
 }  // namespace orvella::ui::win32

@@ -2,15 +2,23 @@
 
 #include <windows.h>
 
-#include "ui/win32/native_control.h"
+#include "ui/win32/native_form.h"
 
 namespace orvella::ui::win32 {
 namespace {
+
+// The pointer's moves over a form's windows, whatever window class they have, tell the form
+// which control is under the pointer.
+void NoticePointer(const MSG& message, HWND root) {
+    if (message.message != WM_MOUSEMOVE && message.message != WM_NCMOUSEMOVE) return;
+    if (auto* form = dynamic_cast<NativeForm*>(NativeControl::FromHandle(root))) form->PointerAt(message.pt);
+}
 
 // Keyboard navigation (Tab, arrows, Space on buttons) in our visible forms, then the usual
 // translation and dispatch.
 void Deliver(MSG& message) {
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr) NoticePointer(message, root);
     if (root != nullptr && IsWindowVisible(root) && NativeControl::FromHandle(root) != nullptr &&
         IsDialogMessageW(root, &message)) {
         return;

@@ -6,12 +6,10 @@
 
 #include "ui/application.h"
 #include "ui/win32/drawn_layer.h"
+#include "ui/win32/private_messages.h"
 
 namespace orvella::ui::win32 {
 namespace {
-
-// Posted to the host to look for the control under the pointer again.
-constexpr UINT kRecheckHover = WM_APP + 1;
 
 POINT ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 

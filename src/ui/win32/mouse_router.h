@@ -13,10 +13,11 @@ namespace orvella::ui::win32 {
 
 class DrawnLayer;
 
-// The mouse on one of our windows (a form or a panel): the drawn child under the pointer, else the
-// window's own model, takes the presses of any button; a left press and release over the same
-// control is its click. The drawn child under the pointer is the hovered one: it gets the enter
-// and leave events and picks the cursor. The hover and the press are kept here, not in the models.
+// The mouse on one of our hosts (a form, panel, group box or page): the drawn child under the
+// pointer, else the window's own model, takes the presses of any button; a left press and release
+// over the same control is its click. The drawn child under the pointer is the hovered one: it
+// gets the enter and leave events and picks the cursor. The hover and the press are kept here,
+// not in the models.
 class MouseRouter {
 public:
     MouseRouter(HWND host, Control& hostModel, DrawnLayer& layer, Application& application);

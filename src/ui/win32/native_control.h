@@ -28,9 +28,9 @@ struct BindingContext {
 inline constexpr const wchar_t* kControlProperty = L"Orvella.Control";
 inline constexpr const wchar_t* kNameProperty = L"Orvella.Name";
 
-// One model control and its native window, kept in step with the model. Forms and panels also
-// take their children's notifications (clicks, background colours) back to the models, and paint
-// and route the mouse to their drawn children.
+// One model control and its native window, kept in step with the model. The kinds that need more
+// than the common properties derive from it; the windows that hold others (forms, panels, group
+// boxes, pages) are NativeHost.
 class NativeControl : public ControlObserver {
 public:
     NativeControl(Control& model, NativeControl* parent, BindingContext& context);
@@ -47,31 +47,46 @@ public:
     // Takes over a newly created window: findable from now on, and listening to the model.
     void Attach(HWND window);
     NativeControl& Adopt(std::unique_ptr<NativeControl> child);
-    // A control without a window of its own, painted by this one (a form or a panel).
-    void AddDrawn(Control& child);
+    // A control without a window of its own, painted by this one; only hosts take them.
+    virtual void AddDrawn(Control& child);
+    // The drawn children, for hosts; null for the others.
+    virtual const DrawnLayer* Drawn() const { return nullptr; }
     // Stops listening to the models of this control and its descendants.
     virtual void DetachModels();
     // Makes the windows of this control and its descendants unfindable, before they go.
-    void ReleaseWindows();
+    virtual void ReleaseWindows();
 
-    // Check boxes and buttons left at the default colour show their parent's background.
+    // The window exists and has its font: the rest of the model's state goes into it.
+    virtual void Created() {}
+    // A child's window and all of its descendants' exist.
+    virtual void ChildCreated(NativeControl&) {}
+
+    // Controls left at the default colour that show their parent's background take it.
     COLORREF BackgroundColor() const;
     HBRUSH BackgroundBrush();
 
     void OnChanged(Control& control, Property property) override;
-    // Messages to our own window classes (forms and panels); false leaves a message to the
-    // default handling.
+    // Messages to this control's own window: our window classes send all of theirs, system
+    // controls only when they are subclassed. False leaves a message to the default handling.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Notifications of this control's window, passed on by the window that receives them.
+    virtual bool OnCommand(WORD code);
+    virtual bool OnNotify(const NMHDR& header, LRESULT& result);
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& item);
 
 protected:
     BindingContext& Context() const { return context_; }
+    Application& App() const;
+    const std::vector<std::unique_ptr<NativeControl>>& Children() const { return children_; }
+    // The font the model asks for.
+    HFONT Font() const;
+    // Called when the window has been attached; hosts make their drawn layer here.
+    virtual void Attached() {}
     virtual void Apply(Property property);
 
 private:
     bool InheritsBackground() const;
-    void Clicked();
-    void Paint();
-    void PaintCaption(HDC dc);
 
     Control& model_;
     NativeControl* parent_;
@@ -79,7 +94,6 @@ private:
     HWND handle_ = nullptr;
     ATOM nameAtom_ = 0;
     SolidBrush brush_;
-    std::unique_ptr<DrawnLayer> drawn_;  // forms and panels only
     std::vector<std::unique_ptr<NativeControl>> children_;
 };
 

@@ -22,7 +22,8 @@ WindowStyle CurrentStyle(HWND window) {
 
 }  // namespace
 
-NativeForm::NativeForm(Form& form, BindingContext& context) : NativeControl(form, nullptr, context), form_(form) {}
+NativeForm::NativeForm(Form& form, BindingContext& context)
+    : NativeHost(form, nullptr, context), form_(form), hints_(*this, form, context.application) {}
 
 NativeForm::~NativeForm() {
     if (Handle() == nullptr) return;
@@ -51,7 +52,7 @@ void NativeForm::Create(HWND owner) {
 
 void NativeForm::DetachModels() {
     for (Timer* timer : form_.Timers()) timer->SetObserver(nullptr);
-    NativeControl::DetachModels();
+    NativeHost::DetachModels();
 }
 
 void NativeForm::HideTaskbarEntry() {
@@ -80,7 +81,7 @@ void NativeForm::Apply(Property property) {
         case Property::Visible: ShowWindow(Handle(), form_.Visible() ? SW_SHOW : SW_HIDE); break;
         case Property::Bounds: ApplyBounds(); break;
         case Property::Alpha: ApplyAlpha(); break;
-        default: NativeControl::Apply(property); break;
+        default: NativeHost::Apply(property); break;
     }
 }
 
@@ -170,7 +171,13 @@ bool NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             if (!Help()) return false;
             result = TRUE;
             return true;
-        case WM_TIMER: FireTimer(wParam); return true;
+        case WM_TIMER:
+            if (hints_.OwnsTimer(wParam)) {
+                hints_.TimerFired();
+            } else {
+                FireTimer(wParam);
+            }
+            return true;
         case WM_ENDSESSION:
             // No loop end follows a log-off: the process is stopped after this message.
             if (wParam != FALSE) Context().application.EndSession();
@@ -181,7 +188,7 @@ bool NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             return false;
         case WM_SETFOCUS: RestoreFocus(); return true;
         case DM_GETDEFID: result = FocusedButton(); return true;
-        default: return NativeControl::HandleMessage(message, wParam, lParam, result);
+        default: return NativeHost::HandleMessage(message, wParam, lParam, result);
     }
 }
 

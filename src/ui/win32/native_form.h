@@ -1,13 +1,14 @@
 #pragma once
 #include "ui/form.h"
 #include "ui/timer.h"
-#include "ui/win32/native_control.h"
+#include "ui/win32/hint_tracker.h"
+#include "ui/win32/native_host.h"
 
 namespace orvella::ui::win32 {
 
 // A form's top-level window with its controls and timers. Destroying it destroys the windows
 // but leaves the models alone; DetachModels first when they are still alive.
-class NativeForm : public NativeControl, public TimerObserver {
+class NativeForm : public NativeHost, public TimerObserver {
 public:
     NativeForm(Form& form, BindingContext& context);
     ~NativeForm() override;
@@ -17,6 +18,8 @@ public:
     void DetachModels() override;
     // Takes the window off the task bar (and out of the task switcher).
     void HideTaskbarEntry();
+    // The message loop saw the pointer move over one of the form's windows.
+    void PointerAt(POINT screen) { hints_.PointerAt(screen); }
 
     void OnTimerChanged(Timer& timer) override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -35,6 +38,7 @@ private:
     bool Help();
 
     Form& form_;
+    HintTracker hints_;
     HWND lastFocus_ = nullptr;
     // Inside the system's move or size loop: the user is moving the window.
     bool userMoving_ = false;

@@ -20,8 +20,9 @@ WindowStyle FormWindowStyle(const Form& form) {
 }
 
 DWORD TextStyle(const Control& control) {
-    const bool lines = control.Kind() == ControlKind::Button && control.Text().find('\n') != std::string::npos;
-    return lines ? BS_MULTILINE : 0;
+    if (control.Kind() != ControlKind::Button) return 0;
+    const bool lines = control.Text().find('\n') != std::string::npos;
+    return lines || static_cast<const Button&>(control).WordWrap() ? BS_MULTILINE : 0;
 }
 
 RECT FormOuterRect(const Form& form, const WindowStyle& style) {

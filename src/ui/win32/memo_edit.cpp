@@ -1,0 +1,23 @@
+#include "ui/win32/memo_edit.h"
+
+#include "ui/application.h"
+#include "ui/win32/window_text.h"
+
+namespace orvella::ui::win32 {
+
+void NativeMemo::Apply(Property property) {
+    setting_ = property == Property::Text;
+    NativeControl::Apply(property);
+    setting_ = false;
+}
+
+bool NativeMemo::OnCommand(WORD code) {
+    if (code != EN_CHANGE) return false;
+    if (setting_) return true;
+    Memo& memo = memo_;
+    std::string text = WindowText(Handle());
+    App().Dispatch([&memo, &text] { memo.AcceptNativeText(std::move(text)); });
+    return true;
+}
+
+}  // namespace orvella::ui::win32
