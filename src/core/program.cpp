@@ -39,7 +39,10 @@ void RunProgram(const std::vector<std::string>& parameters, PlatformServices& pl
     TForm2 changePanel(application, platform, commandLine, settingsWindow.get());
     TForm4 previewWindow(application, platform, changePanel);
     changePanel.SetPreviewWindow(previewWindow);
-    if (settingsWindow) settingsWindow->SetChangePanel(changePanel);
+    if (settingsWindow) {
+        settingsWindow->SetChangePanel(changePanel);
+        settingsWindow->SetReportWindow(*reportWindow);
+    }
 
     if (settingsWindow) application.CreateForm(*settingsWindow);
     application.CreateForm(changePanel);

@@ -39,8 +39,8 @@ std::string Description() {
 }  // namespace
 
 void TForm1::BuildAboutPage() {
-    sLabel5.SetBounds({8, 12, 80, 16});
-    sLabel5.SetText("программа:");
+    sLabel11.SetBounds({8, 12, 80, 16});
+    sLabel11.SetText("программа:");
     // The title's shadow: the same text in grey, two pixels down and right, under it.
     for (ui::Label* title : {&sLabelFX1Shadow, &sLabelFX1}) {
         title->SetFontStyle(ui::kFontBold);
@@ -50,8 +50,8 @@ void TForm1::BuildAboutPage() {
     sLabelFX1Shadow.SetFontColor(kShadowColor);
     sLabelFX1.SetBounds({90, 6, 480, 30});
     sLabelFX1.SetFontColor(kTitleColor);
-    sLabel6.SetBounds({8, 44, 80, 16});
-    sLabel6.SetText("версия:");
+    sLabel12.SetBounds({8, 44, 80, 16});
+    sLabel12.SetText("версия:");
     version.SetBounds({90, 44, 80, 16});
     version.SetFontStyle(ui::kFontBold);
     mmo1.SetBounds({8, 68, 566, 212});

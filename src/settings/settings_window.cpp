@@ -38,9 +38,9 @@ TForm1::TForm1(ui::Application& application, PlatformServices& platform)
       chkAutoRun("chkAutoRun", &sGroupBox1),
       chkOffVisible("chkOffVisible", &sGroupBox1),
       ActiveTime("ActiveTime", &sGroupBox1),
-      sLabel3("sLabel3", &sGroupBox1),
+      sLabel7("sLabel7", &sGroupBox1),
       chkShowTime("chkShowTime", &sGroupBox1),
-      sLabel4("sLabel4", &sGroupBox1),
+      sLabel8("sLabel8", &sGroupBox1),
       ColorButton("ColorButton", &sGroupBox1),
       sLabel1("sLabel1", &sTabSheet1),
       sLabel2("sLabel2", &sTabSheet1),
@@ -59,10 +59,25 @@ TForm1::TForm1(ui::Application& application, PlatformServices& platform)
       rbManualScan("rbManualScan", &PTypeCreateList),
       bCreateListScan("bCreateListScan", &PTypeCreateList),
       lAllCount("lAllCount", &PTypeCreateList),
-      sLabel5("sLabel5", &sTabSheet3),
+      sLabel3("sLabel3", &sTabSheet2),
+      Grid1("Grid1", &sTabSheet2),
+      sPanel3("sPanel3", &sTabSheet2),
+      sLabel4("sLabel4", &sPanel3),
+      eInputName("eInputName", &sPanel3),
+      sbAddPosIcon("sbAddPosIcon", &sPanel3),
+      sBevel2("sBevel2", &sTabSheet2),
+      sLabel6("sLabel6", &sTabSheet2),
+      Grid2("Grid2", &sTabSheet2),
+      sPanel4("sPanel4", &sTabSheet2),
+      chkAutoSaveIcon("chkAutoSaveIcon", &sPanel4),
+      seCountAutoSave("seCountAutoSave", &sPanel4),
+      sLabel5("sLabel5", &sPanel4),
+      chkUnic("chkUnic", &sPanel4),
+      PopupMenu1("PopupMenu1"),
+      sLabel11("sLabel11", &sTabSheet3),
       sLabelFX1Shadow("sLabelFX1Shadow", &sTabSheet3),
       sLabelFX1("sLabelFX1", &sTabSheet3),
-      sLabel6("sLabel6", &sTabSheet3),
+      sLabel12("sLabel12", &sTabSheet3),
       version("version", &sTabSheet3),
       mmo1("mmo1", &sTabSheet3),
       platform_(platform) {
@@ -86,6 +101,7 @@ TForm1::TForm1(ui::Application& application, PlatformServices& platform)
 
     BuildMainPage();
     BuildFoldersPage();
+    BuildLayoutsPage();
     BuildAboutPage();
 }
 
@@ -117,16 +133,16 @@ void TForm1::BuildMainPage() {
     ActiveTime.SetBounds({252, 84, 70, 22});
     ActiveTime.SetRange(0, 9999);
     ActiveTime.SetHint(activeTimeHint);
-    sLabel3.SetBounds({328, 88, 40, 16});
-    sLabel3.SetText("сек.");
-    sLabel3.SetHint(activeTimeHint);
+    sLabel7.SetBounds({328, 88, 40, 16});
+    sLabel7.SetText("сек.");
+    sLabel7.SetHint(activeTimeHint);
 
     chkShowTime.SetBounds({252, 114, 304, 20});
     chkShowTime.SetText("Показывать оставшееся время");
     chkShowTime.SetHint("Показывать на главной форме оставшееся время до закрытия");
 
-    sLabel4.SetBounds({252, 150, 200, 16});
-    sLabel4.SetText("Цвет главной формы:");
+    sLabel8.SetBounds({252, 150, 200, 16});
+    sLabel8.SetText("Цвет главной формы:");
     ColorButton.SetBounds({252, 170, 220, 300});
     ColorButton.SetEntries(PanelColorChoices(), kCustomColorEntry);
     ColorButton.OnChange = [this] { ColorButtonChange(); };
@@ -152,8 +168,11 @@ void TForm1::FormCreate() {
     chkOffVisible.SetChecked(values_.run.offvisible);
     chkOnList.SetChecked(values_.run.onlist);
     rbAutoScan.SetChecked(values_.run.autoscan);
+    seCountAutoSave.SetValue(values_.run.countautosave);
+    chkAutoSaveIcon.SetChecked(values_.run.AutoSaveIcon);
     PageControl.SetActivePageIndex(values_.page);
     chkShowTime.SetChecked(values_.run.showtime);
+    chkUnic.SetChecked(values_.run.unic);
     spSize.SetValue(values_.run.sizelimit);
     chkSizeLimit.SetChecked(values_.run.onsizelimit);
 
@@ -163,7 +182,11 @@ void TForm1::FormCreate() {
 }
 
 // The registry alone decides the autostart box; setting it here runs no handler.
-void TForm1::FormShow() { chkAutoRun.SetChecked(IsAutoRun(platform_.registry, AutoRunName)); }
+void TForm1::FormShow() {
+    chkAutoRun.SetChecked(IsAutoRun(platform_.registry, AutoRunName));
+    SelectAll(1);
+    SelectAll(2);
+}
 
 void TForm1::FormDestroy() { SaveAppConf(); }
 
@@ -176,8 +199,11 @@ void TForm1::SaveAppConf() {
     values_.run.offvisible = chkOffVisible.Checked();
     values_.run.onlist = chkOnList.Checked();
     values_.run.autoscan = rbAutoScan.Checked();
+    values_.run.countautosave = seCountAutoSave.Value();
+    values_.run.AutoSaveIcon = chkAutoSaveIcon.Checked();
     values_.page = PageControl.ActivePageIndex();
     values_.run.showtime = chkShowTime.Checked();
+    values_.run.unic = chkUnic.Checked();
     values_.run.sizelimit = spSize.Value();
     values_.run.onsizelimit = chkSizeLimit.Checked();
     ConfigFile config = ProgramConfig(platform_);

@@ -2,16 +2,20 @@
 #include <string>
 
 #include "core/platform_services.h"
+#include "icons/result_set.h"
 #include "settings/settings_window_config.h"
 #include "ui/check_list_box.h"
 #include "ui/color_box.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
+#include "ui/popup_menu.h"
+#include "ui/text_controls.h"
 
 namespace orvella {
 
 class TForm2;
+class TForm3;
 
 // The settings window, the main window of a run without parameters: the options on four pages,
 // read from the configuration file at creation and written back by SaveAppConf.
@@ -24,6 +28,8 @@ public:
 
     // The change panel ("главная форма") that the window shows; created after this window.
     void SetChangePanel(TForm2& changePanel) { changePanel_ = &changePanel; }
+    // The report window of the layout comparison.
+    void SetReportWindow(TForm3& reportWindow) { reportWindow_ = &reportWindow; }
 
     void FormCreate() override;
     void FormShow() override;
@@ -52,6 +58,32 @@ public:
     void rbAutoScanClick();
     void bCreateListScanClick();
     void spSizeChange();
+    // Page 2.
+    void SelectAll(int kind);
+    // What tells the current row of the manual table apart: its name; of the automatic table: its
+    // name and time.
+    std::string GetField1() const;
+    struct AutomaticRow {
+        std::string name;
+        std::string time;
+    };
+    AutomaticRow GetField2() const;
+    void GetPosIndex(int kind);
+    void SetPosIndex(int kind);
+    void GetCurSaveIcon();
+    void pmRestoreClick();
+    void pmCompareClick();
+    void pmDeleteClick();
+    void PopupMenu1Popup();
+    void PMOnOff(bool enabled);
+    void sbAddPosIconClick();
+    void eInputNameChange();
+    void eInputNameKeyDown(int virtualKey);
+    void Grid1MouseDown();
+    void Grid2MouseDown();
+    void Grid1KeyDown(int virtualKey);
+    void Grid2KeyDown(int virtualKey);
+    void Grid1DblClick();
 
     ui::PageControl PageControl;
     ui::TabSheet sTabSheet4;
@@ -69,9 +101,9 @@ public:
     ui::CheckBox chkAutoRun;
     ui::CheckBox chkOffVisible;
     ui::SpinEdit ActiveTime;
-    ui::Label sLabel3;
+    ui::Label sLabel7;
     ui::CheckBox chkShowTime;
-    ui::Label sLabel4;
+    ui::Label sLabel8;
     ui::ColorBox ColorButton;
 
     // Page 1, " Картинка на рабочем столе".
@@ -93,11 +125,30 @@ public:
     ui::Button bCreateListScan;
     ui::Label lAllCount;
 
-    // Page 3, "О программе".
+    // Page 2, "Ярлыки на рабочем столе".
+    ui::Label sLabel3;
+    ui::Grid Grid1;
+    ui::Panel sPanel3;
+    ui::Label sLabel4;
+    ui::Edit eInputName;
+    ui::Button sbAddPosIcon;
+    ui::Bevel sBevel2;
+    ui::Label sLabel6;
+    ui::Grid Grid2;
+    ui::Panel sPanel4;
+    ui::CheckBox chkAutoSaveIcon;
+    ui::SpinEdit seCountAutoSave;
     ui::Label sLabel5;
+    ui::CheckBox chkUnic;
+    ui::PopupMenu PopupMenu1;
+    // The lines of the stored layout fetched last.
+    std::vector<std::string> ListTemp;
+
+    // Page 3, "О программе".
+    ui::Label sLabel11;
     ui::Label sLabelFX1Shadow;
     ui::Label sLabelFX1;
-    ui::Label sLabel6;
+    ui::Label sLabel12;
     ui::Label version;
     ui::Memo mmo1;
 
@@ -108,6 +159,7 @@ public:
 private:
     void BuildMainPage();
     void BuildFoldersPage();
+    void BuildLayoutsPage();
     void BuildAboutPage();
     void FillFolders();
     // The place a new entry takes in the sorted list: after the entries it sorts equal to.
@@ -117,8 +169,17 @@ private:
     // The folder dialog, opened at `startFolder` when given, else where it was last left.
     std::optional<std::string> SelectDir(const std::string& startFolder = {});
 
+    ResultSet& Table(int kind) const;
+    ui::Grid& GridOf(int kind);
+    void ShowRows(int kind);
+    void GridRowChosen(int kind);
+    void GridKeyDown(int kind, int virtualKey);
+
     PlatformServices& platform_;
     TForm2* changePanel_ = nullptr;
+    TForm3* reportWindow_ = nullptr;
+    // The kept row numbers of the manual and the automatic table.
+    int keptRows_[2] = {0, 0};
     SettingsWindowConfig values_;
     std::string lastFolder_;
 };

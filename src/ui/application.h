@@ -48,6 +48,7 @@ public:
     virtual void RunModal(Form& form) = 0;
     // The system's own move loop for the form's window, as a drag of its caption would start.
     virtual void DragWindow(Form& form) = 0;
+    virtual void RaiseWindow(Form& form) = 0;
 
 protected:
     virtual void BindForm(Form& form) = 0;

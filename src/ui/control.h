@@ -52,6 +52,9 @@ enum class ControlKind {
     PageControl,
     TabSheet,
     StatusBar,
+    Edit,
+    Grid,
+    ListBox,
 };
 
 // Look: anything else that only changes how a drawn control is painted.
@@ -61,6 +64,7 @@ enum class Property { Text, Visible, Enabled, Bounds, Hint, BackColor, Font, Che
 enum class Cursor { Default, SizeAll };
 
 class Control;
+class PopupMenu;
 
 // The native binding listens to its models to keep the native windows in step.
 class ControlObserver {
@@ -108,6 +112,9 @@ public:
     void SetShowHint(bool show);
     ui::Cursor GetCursor() const { return cursor_; }
     void SetCursor(ui::Cursor cursor);
+    // Whether the control fills its form's client area, following its size.
+    bool FillsForm() const { return fillsForm_; }
+    void SetFillsForm(bool fills) { fillsForm_ = fills; }
 
     // Mouse events; the binding runs them through the application's dispatch. A click is a press
     // and release of the left button over the same control.
@@ -115,6 +122,8 @@ public:
     std::function<void()> OnMouseDown;
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
+    // The context menu that a right click or the menu key opens on this control; none when null.
+    PopupMenu* popupMenu = nullptr;
 
     void SetObserver(ControlObserver* observer) { observer_ = observer; }
     // For the binding: takes a change the user made natively, without echoing it back.
@@ -142,6 +151,7 @@ private:
     Color fontColor_ = kDefaultTextColor;
     bool showHint_ = false;
     ui::Cursor cursor_ = ui::Cursor::Default;
+    bool fillsForm_ = false;
     ControlObserver* observer_ = nullptr;
 };
 

@@ -36,6 +36,8 @@ void Form::Hide() {
 
 void Form::Drag() { application_.DragWindow(*this); }
 
+void Form::BringToFront() { application_.RaiseWindow(*this); }
+
 void Form::ShowModal() { application_.RunModal(*this); }
 
 void Form::Close() {

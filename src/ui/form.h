@@ -48,6 +48,8 @@ public:
     void Close();
     // Lets the user move the window with the mouse until the button is released; returns then.
     void Drag();
+    // A visible window comes in front of the others.
+    void BringToFront();
 
     const std::vector<Timer*>& Timers() const { return timers_; }
     void AddTimer(Timer& timer) { timers_.push_back(&timer); }

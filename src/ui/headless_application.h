@@ -18,12 +18,14 @@ public:
     void HideTaskbarEntry() override { taskbarEntryHidden = true; }
     void RunModal(Form& form) override;
     void DragWindow(Form& form) override { draggedForms.push_back(form.Name()); }
+    void RaiseWindow(Form& form) override { raisedForms.push_back(form.Name()); }
 
     // What the user does while a modal form is up; without it the form is left open.
     std::function<void(Form&)> whileModal;
 
     int processMessagesCalls = 0;
     std::vector<std::string> draggedForms;
+    std::vector<std::string> raisedForms;
     bool taskbarEntryHidden = false;
     std::vector<std::string> createdForms;
 

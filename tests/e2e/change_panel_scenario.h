@@ -39,7 +39,7 @@ protected:
     bool WaitWallpaper(const std::function<bool(const std::string&)>& wanted);
     std::string BarMiddleColour();
     bool Click(const TopWindow& window, Point point) { return MouseAt(window.hwnd, point.x, point.y); }
-    bool Hover(const TopWindow& window, Point point) { return MouseAt(window.hwnd, point.x, point.y, true); }
+    bool Hover(const TopWindow& window, Point point) { return MouseAt(window.hwnd, point.x, point.y, Mouse::Hover); }
 
     ChildProcess* program_ = nullptr;
 };

@@ -64,8 +64,8 @@ std::vector<TopWindow> ParseTopWindows(const std::string& output) {
 
 std::vector<ChildWindow> ParseChildWindows(const std::string& output) {
     std::vector<ChildWindow> windows;
-    for (const auto& f : Records(output, 7))
-        windows.push_back({f[0], f[1], f[2], f[3], std::atoi(f[4].c_str()), f[5] == "1", ParseRect(f[6])});
+    for (const auto& f : Records(output, 8))
+        windows.push_back({f[0], f[1], f[2], f[3], std::atoi(f[4].c_str()), f[5] == "1", ParseRect(f[6]), f[7]});
     return windows;
 }
 

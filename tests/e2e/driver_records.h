@@ -29,6 +29,7 @@ struct ChildWindow {
     int id = 0;
     bool visible = false;
     Rect rect;
+    std::string name;  // the name the program gives the control, if any
 };
 
 // A record of `orvdriver.exe msgbox`.

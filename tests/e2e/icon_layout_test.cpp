@@ -5,7 +5,7 @@
 #include <ctime>
 #include <regex>
 
-#include "e2e/automatic_saves.h"
+#include "e2e/layout_rows.h"
 #include "e2e/wine_scenario.h"
 #include "platform/cp1251_codec.h"
 

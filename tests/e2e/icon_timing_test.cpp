@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "e2e/automatic_saves.h"
+#include "e2e/layout_rows.h"
 #include "e2e/wine_scenario.h"
 
 namespace orvella::e2e {

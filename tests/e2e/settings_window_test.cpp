@@ -163,7 +163,7 @@ TEST_F(SettingsWindow, EveryPageAndTheHintsInTheStatusBar) {
     ASSERT_TRUE(Select(window.hwnd, ControlRef::Named("PageControl"), 0));
     const auto box = ChildWithText(window, "Показывать программу при старте");
     ASSERT_TRUE(box);
-    ASSERT_TRUE(MouseAt(box->hwnd, 30, 8, true));
+    ASSERT_TRUE(MouseAt(box->hwnd, 30, 8, Mouse::Hover));
     EXPECT_TRUE(PollFor(10s, [&] { return ChildWithText(window, "Отображение главной формы при старте").has_value(); }))
         << "the hint is not in the status bar";
     Screenshot("hint");

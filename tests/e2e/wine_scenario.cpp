@@ -181,9 +181,20 @@ std::optional<std::vector<ControlItem>> WineScenario::Items(const std::string& h
     return ParseControlItems(listed.output);
 }
 
-bool WineScenario::MouseAt(const std::string& hwnd, int x, int y, bool hover) {
+bool WineScenario::MouseAt(const std::string& hwnd, int x, int y, Mouse action) {
     std::vector<std::string> command = {"mouse", hwnd, std::to_string(x), std::to_string(y)};
-    if (hover) command.push_back("--hover");
+    switch (action) {
+        case Mouse::Click: break;
+        case Mouse::Hover: command.push_back("--hover"); break;
+        case Mouse::RightClick: command.push_back("--right"); break;
+        case Mouse::DoubleClick: command.push_back("--double"); break;
+    }
+    return Driver(command).exitCode == 0;
+}
+
+bool WineScenario::Keys(const std::string& hwnd, const std::vector<int>& virtualKeys) {
+    std::vector<std::string> command = {"keys", hwnd};
+    for (const int key : virtualKeys) command.push_back(std::to_string(key));
     return Driver(command).exitCode == 0;
 }
 

@@ -74,8 +74,11 @@ protected:
     bool Check(const std::string& hwnd, const ControlRef& control, int index, bool checked);
     // The entries of a list view or a combo box; none when the driver found no such control.
     std::optional<std::vector<ControlItem>> Items(const std::string& hwnd, const ControlRef& control);
-    // The user's pointer to (x, y) of the window's client area, then a left click unless `hover`.
-    bool MouseAt(const std::string& hwnd, int x, int y, bool hover = false);
+    enum class Mouse { Click, Hover, RightClick, DoubleClick };
+    // The user's pointer to (x, y) of the window's client area, then what the user does there.
+    bool MouseAt(const std::string& hwnd, int x, int y, Mouse action = Mouse::Click);
+    // Keys (virtual key codes) pressed one after the other in the program that owns the window.
+    bool Keys(const std::string& hwnd, const std::vector<int>& virtualKeys);
     bool Close(const TopWindow& window);
     std::vector<ShellIcon> ShellIcons();
     // The same icons with the top left corner of each one's bounding rectangle instead of its position.

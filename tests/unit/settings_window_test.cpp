@@ -335,7 +335,7 @@ TEST_F(SettingsWindowTest, HintsShowInTheStatusBarsFirstPanel) {
     } cases[] = {
         {form.chkOffVisible, "Отображение главной формы при старте"},
         {form.ActiveTime, "Время отображения главной формы с  кнопкой \"Сменить\""},
-        {form.sLabel3, "Время отображения главной формы с  кнопкой \"Сменить\""},
+        {form.sLabel7, "Время отображения главной формы с  кнопкой \"Сменить\""},
         {form.chkShowTime, "Показывать на главной форме оставшееся время до закрытия"},
         {form.ListDir, "Двойной клик - редактировать"},
         {form.AddDir, "Добавить каталог"},

@@ -15,7 +15,8 @@ int SetText(const Options& options);          // settext <hwnd> (--id N | --text
 int Select(const Options& options);           // select <hwnd> (--id N | --name N) <index> [--timeout ms]
 int Check(const Options& options);            // check <hwnd> (--id N | --name N) <index> <0|1> [--timeout ms]
 int ListItems(const Options& options);        // items <hwnd> (--id N | --name N) [--timeout ms]
-int Mouse(const Options& options);            // mouse <hwnd> <x> <y> [--hover]
+int Mouse(const Options& options);            // mouse <hwnd> <x> <y> [--hover | --right | --double]
+int Keys(const Options& options);             // keys <hwnd> <virtual key>...
 int PressButton(const Options& options);      // press <dialog hwnd> <button id>
 int CloseWindow(const Options& options);      // close <hwnd>
 int ReadMessageBox(const Options& options);   // msgbox [--pid N] [--timeout ms]

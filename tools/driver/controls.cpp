@@ -8,15 +8,6 @@
 namespace orvdriver {
 namespace {
 
-// The name the program gives a control, kept as a global atom in a window property.
-std::string ControlName(HWND window) {
-    const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(window, L"Orvella.Name")));
-    if (atom == 0) return {};
-    wchar_t buffer[256] = {};
-    const UINT length = GlobalGetAtomNameW(atom, buffer, 256);
-    return orvtools::Narrow(std::wstring_view(buffer, length));
-}
-
 std::optional<HWND> FindControl(HWND parent, const Options& options) {
     const auto id = options.Value("id");
     const auto text = options.Value("text");
@@ -25,7 +16,7 @@ std::optional<HWND> FindControl(HWND parent, const Options& options) {
     for (const WindowInfo& child : Descendants(parent)) {
         if (id && child.id != std::atoi(id->c_str())) continue;
         if (text && child.text != *text) continue;
-        if (name && ControlName(child.handle) != *name) continue;
+        if (name && child.name != *name) continue;
         return child.handle;
     }
     return std::nullopt;

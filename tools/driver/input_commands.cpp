@@ -36,7 +36,29 @@ int Mouse(const Options& options) {
     const auto window = ParseHandle(options.positional[0]);
     if (!window || !IsWindow(*window)) return 1;
     PointAt(*window, {std::atoi(options.positional[1].c_str()), std::atoi(options.positional[2].c_str())});
-    if (!options.Flag("hover")) PressLeftButton();
+    if (options.Flag("hover")) return 0;
+    if (options.Flag("right")) {
+        PressRightButton();
+    } else {
+        PressLeftButton();
+        if (options.Flag("double")) PressLeftButton();
+    }
+    return 0;
+}
+
+// Keys to the focused window of the program that owns `hwnd`, brought to the front first.
+int Keys(const Options& options) {
+    if (options.positional.size() < 2) return 2;
+    const auto window = ParseHandle(options.positional[0]);
+    if (!window || !IsWindow(*window)) return 1;
+    std::vector<WORD> keys;
+    for (std::size_t i = 1; i < options.positional.size(); ++i) {
+        const int key = std::atoi(options.positional[i].c_str());
+        if (key <= 0 || key > 0xFE) return 2;
+        keys.push_back(static_cast<WORD>(key));
+    }
+    SetForegroundWindow(GetAncestor(*window, GA_ROOT));
+    PressKeys(keys);
     return 0;
 }
 

@@ -11,7 +11,9 @@
 //   orvdriver.exe check <hwnd> (--id N | --name N) <index> <0|1> [--timeout ms]   (a list view entry's box)
 //   orvdriver.exe items <hwnd> (--id N | --name N) [--timeout ms]
 //       a list view: text checked selected per entry; a combo box: text per entry
-//   orvdriver.exe mouse <hwnd> <x> <y> [--hover]   (client coordinates; a left click unless --hover)
+//   orvdriver.exe mouse <hwnd> <x> <y> [--hover | --right | --double]   (client coordinates; a left click
+//                 unless --hover, a right click with --right, a double click with --double)
+//   orvdriver.exe keys <hwnd> <virtual key>...   (decimal codes, pressed one after the other)
 //   orvdriver.exe press <dialog hwnd> <button id>
 //   orvdriver.exe close <hwnd>
 //   orvdriver.exe msgbox [--pid N] [--timeout ms]
@@ -61,9 +63,10 @@ constexpr Command kCommands[] = {
     {"shell-ping", orvdriver::ShellPing},
     {"shell-timing", orvdriver::ShellTiming},
     {"mouse", orvdriver::Mouse},
+    {"keys", orvdriver::Keys},
 };
 
-const std::vector<std::string> kFlags = {"visible", "mouse", "bounds", "hover", "hidden"};
+const std::vector<std::string> kFlags = {"visible", "mouse", "bounds", "hover", "hidden", "right", "double"};
 
 }  // namespace
 

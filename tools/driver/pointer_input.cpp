@@ -14,6 +14,15 @@ void MovePointer(POINT screen) {
     SendInput(1, &input, sizeof(INPUT));
 }
 
+void PressButton(DWORD down, DWORD up) {
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = down;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = up;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 }  // namespace
 
 void PointAt(HWND window, POINT client) {
@@ -26,13 +35,22 @@ void PointAt(HWND window, POINT client) {
     MovePointer(client);
 }
 
-void PressLeftButton() {
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+void PressLeftButton() { PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+
+void PressRightButton() { PressButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void PressKeys(const std::vector<WORD>& virtualKeys) {
+    for (const WORD key : virtualKeys) {
+        INPUT inputs[2] = {};
+        inputs[0].type = INPUT_KEYBOARD;
+        inputs[0].ki.wVk = key;
+        inputs[1].type = INPUT_KEYBOARD;
+        inputs[1].ki.wVk = key;
+        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, inputs, sizeof(INPUT));
+        // One key at a time, as a user types: a key may open a menu or a box the next one is for.
+        Sleep(150);
+    }
 }
 
 }  // namespace orvdriver

@@ -31,6 +31,15 @@ std::string WindowText(HWND window) {
     return orvtools::Narrow(std::wstring_view(buffer, static_cast<size_t>(length)));
 }
 
+// The name the program gives a control, kept as a global atom in a window property.
+std::string ControlName(HWND window) {
+    const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(window, L"Orvella.Name")));
+    if (atom == 0) return {};
+    wchar_t buffer[256] = {};
+    const UINT length = GlobalGetAtomNameW(atom, buffer, 256);
+    return orvtools::Narrow(std::wstring_view(buffer, length));
+}
+
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
@@ -50,6 +59,7 @@ WindowInfo Describe(HWND window) {
     info.id = static_cast<int>(GetWindowLongPtrW(window, GWLP_ID));
     info.visible = IsWindowVisible(window) != FALSE;
     GetWindowRect(window, &info.rect);
+    info.name = ControlName(window);
     return info;
 }
 
@@ -97,7 +107,7 @@ std::string FormatTopLevel(const WindowInfo& info) {
 std::string FormatChild(const WindowInfo& info) {
     return HandleText(info.handle) + "\t" + HandleText(info.parent) + "\t" + orvtools::EscapeField(info.className) +
            "\t" + orvtools::EscapeField(info.text) + "\t" + std::to_string(info.id) + "\t" +
-           (info.visible ? "1" : "0") + "\t" + RectText(info.rect) + "\n";
+           (info.visible ? "1" : "0") + "\t" + RectText(info.rect) + "\t" + orvtools::EscapeField(info.name) + "\n";
 }
 
 std::optional<HWND> ParseHandle(const std::string& text) {

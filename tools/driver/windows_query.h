@@ -19,6 +19,7 @@ struct WindowInfo {
     int id = 0;
     bool visible = false;
     RECT rect{};  // screen coordinates
+    std::string name;  // the name the program gives the control, if any
 };
 
 WindowInfo Describe(HWND window);
@@ -36,7 +37,7 @@ std::vector<WindowInfo> Descendants(HWND window);
 
 // Tab-separated records:
 //   top level: hwnd pid class title visible left,top,right,bottom
-//   child:     hwnd parent class text id visible left,top,right,bottom
+//   child:     hwnd parent class text id visible left,top,right,bottom name
 std::string FormatTopLevel(const WindowInfo& info);
 std::string FormatChild(const WindowInfo& info);
 

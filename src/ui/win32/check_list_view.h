@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "ui/check_list_box.h"
-#include "ui/win32/native_control.h"
+#include "ui/win32/list_view_control.h"
 
 namespace orvella::ui::win32 {
 
@@ -12,31 +12,27 @@ namespace orvella::ui::win32 {
 // check box before every entry, one entry selected at most. The user's selection change runs
 // OnClick, a box the user toggles OnClickCheck, each after the model has taken the change; a
 // double click runs OnDblClick, a key OnKeyDown. What the program puts into the list raises none.
-class NativeCheckListView : public NativeControl {
+class NativeCheckListView : public ListViewControl {
 public:
+    // Taking the selection away leaves the focus on its entry.
     NativeCheckListView(CheckListBox& model, NativeControl* parent, BindingContext& context)
-        : NativeControl(model, parent, context), list_(model) {}
+        : ListViewControl(model, parent, context, LVIS_SELECTED), list_(model) {}
 
     void Created() override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
-    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 protected:
-    void Apply(Property property) override;
+    void FillRow(int row, bool insert) override;
+    void FitColumns() override;
+    void StateChanged(const NMLISTVIEW& change) override;
+    int RowCount() const override;
+    int ModelRow() const override;
+    void UserSelected(int row) override;
 
 private:
-    void Fill();
-    void ShowSelection();
-    void FitColumn();
-    void ItemChanged(const NMLISTVIEW& change);
     void CheckToggled(int index, bool checked);
-    void TakeSelection();
-    int SelectedRow() const;
 
     CheckListBox& list_;
-    // The program is changing the list: its change notices are not the user's.
-    bool filling_ = false;
-    bool selectionCheckPosted_ = false;
 };
 
 }  // namespace orvella::ui::win32

@@ -10,6 +10,9 @@
 #include "ui/win32/color_combo.h"
 #include "ui/win32/drawn_layer.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/grid_view.h"
+#include "ui/win32/line_edit.h"
+#include "ui/win32/list_box.h"
 #include "ui/win32/memo_edit.h"
 #include "ui/win32/native_button.h"
 #include "ui/win32/native_host.h"
@@ -55,6 +58,13 @@ ChildWindowClass ClassFor(ControlKind kind) {
                     WS_EX_CONTROLPARENT};
         // Within the model's bounds, not where the system would put it.
         case ControlKind::StatusBar: return {STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE, 0};
+        case ControlKind::Edit: return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        case ControlKind::ListBox:
+            return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        // Nothing sorts on a click of a column title.
+        case ControlKind::Grid:
+            return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
         case ControlKind::Form: throw std::logic_error("a form cannot be a child control");
         case ControlKind::Label:
         case ControlKind::Bevel:
@@ -90,6 +100,10 @@ std::unique_ptr<NativeControl> MakeNative(Control& model, NativeControl& parent,
             return std::make_unique<NativePageTabs>(static_cast<PageControl&>(model), &parent, context);
         case ControlKind::StatusBar:
             return std::make_unique<NativeStatusBar>(static_cast<StatusBar&>(model), &parent, context);
+        case ControlKind::Edit: return std::make_unique<NativeEdit>(static_cast<Edit&>(model), &parent, context);
+        case ControlKind::ListBox:
+            return std::make_unique<NativeListBox>(static_cast<ListBox&>(model), &parent, context);
+        case ControlKind::Grid: return std::make_unique<NativeGridView>(static_cast<Grid&>(model), &parent, context);
         case ControlKind::Form:
         case ControlKind::Label:
         case ControlKind::Bevel:

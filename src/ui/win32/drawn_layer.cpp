@@ -25,7 +25,10 @@ bool IsDrawn(ControlKind kind) {
         case ControlKind::ColorBox:
         case ControlKind::PageControl:
         case ControlKind::TabSheet:
-        case ControlKind::StatusBar: return false;
+        case ControlKind::StatusBar:
+        case ControlKind::Edit:
+        case ControlKind::Grid:
+        case ControlKind::ListBox: return false;
     }
     return false;
 }

@@ -137,7 +137,10 @@ void PaintDrawnControl(HDC dc, const Control& control, bool hovered, FontCache& 
         case ControlKind::ColorBox:
         case ControlKind::PageControl:
         case ControlKind::TabSheet:
-        case ControlKind::StatusBar: break;  // windows of their own
+        case ControlKind::StatusBar:
+        case ControlKind::Edit:
+        case ControlKind::Grid:
+        case ControlKind::ListBox: break;  // windows of their own
     }
 }
 

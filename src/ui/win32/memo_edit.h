@@ -9,6 +9,7 @@ public:
     NativeMemo(Memo& model, NativeControl* parent, BindingContext& context)
         : NativeControl(model, parent, context), memo_(model) {}
 
+    void Created() override;
     bool OnCommand(WORD code) override;
 
 protected:

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/win32/utf16.h"
+#include "ui/win32/context_menu.h"
 #include "ui/win32/fonts.h"
 
 namespace orvella::ui::win32 {
@@ -105,6 +106,12 @@ void NativeControl::Apply(Property property) {
 }
 
 bool NativeControl::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+bool NativeControl::OpenContextMenu(LPARAM position) {
+    if (model_.popupMenu == nullptr) return false;
+    ShowContextMenu(*model_.popupMenu, handle_, position, App());
+    return true;
+}
 
 bool NativeControl::OnCommand(WORD) { return false; }
 

@@ -69,6 +69,9 @@ public:
     // Messages to this control's own window: our window classes send all of theirs, system
     // controls only when they are subclassed. False leaves a message to the default handling.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // WM_CONTEXTMENU reached this control at `position` (its lParam): opens the model's popup menu.
+    // False when the model has none, and the request goes on to the parent.
+    bool OpenContextMenu(LPARAM position);
 
     // Notifications of this control's window, passed on by the window that receives them.
     virtual bool OnCommand(WORD code);

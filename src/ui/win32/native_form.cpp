@@ -108,6 +108,14 @@ void NativeForm::AcceptBounds() {
     Context().application.Dispatch([&form, bounds] { form.AcceptNativeBounds(bounds); });
 }
 
+void NativeForm::FillClientArea(int width, int height) {
+    if (IsIconic(Handle())) return;
+    for (Control* child : form_.Children()) {
+        if (!child->FillsForm()) continue;
+        Context().application.Dispatch([child, width, height] { child->SetBounds({0, 0, width, height}); });
+    }
+}
+
 void NativeForm::FireTimer(UINT_PTR id) {
     for (Timer* timer : form_.Timers()) {
         if (TimerId(*timer) == id) {
@@ -159,8 +167,11 @@ bool NativeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             result = 0;
             return true;
         }
-        case WM_MOVE:
-        case WM_SIZE: AcceptBounds(); return false;
+        case WM_MOVE: AcceptBounds(); return false;
+        case WM_SIZE:
+            AcceptBounds();
+            FillClientArea(LOWORD(lParam), HIWORD(lParam));
+            return false;
         case WM_ENTERSIZEMOVE: userMoving_ = true; return false;
         case WM_EXITSIZEMOVE: userMoving_ = false; return false;
         // Only the user's moves snap: a position the program sets is kept as it is.

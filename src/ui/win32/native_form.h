@@ -31,6 +31,8 @@ private:
     void ApplyBounds();
     void ApplyAlpha();
     void AcceptBounds();
+    // Children that fill the form follow its client area.
+    void FillClientArea(int width, int height);
     void FireTimer(UINT_PTR id);
     void RememberFocus();
     void RestoreFocus();

@@ -83,6 +83,18 @@ bool NativeHost::PassToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             NativeControl* child = FromHandle(header.hwndFrom);
             return child != nullptr && child->OnNotify(header, result);
         }
+        // The system passes the request up from a control that does not take it; the innermost of
+        // the controls it came through that has a menu opens it.
+        case WM_CONTEXTMENU:
+            for (HWND window = reinterpret_cast<HWND>(wParam); window != nullptr; window = GetParent(window)) {
+                NativeControl* control = FromHandle(window);
+                if (control != nullptr && control->OpenContextMenu(lParam)) {
+                    result = 0;
+                    return true;
+                }
+                if (window == Handle()) break;
+            }
+            return false;
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             NativeControl* child = FromHandle(item.hwndItem);

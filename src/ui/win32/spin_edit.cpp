@@ -10,6 +10,7 @@
 
 #include "platform/win32/system_error_text.h"
 #include "ui/application.h"
+#include "ui/win32/window_subclass.h"
 #include "ui/win32/window_text.h"
 
 namespace orvella::ui::win32 {
@@ -32,6 +33,8 @@ std::optional<int> ParseNumber(const std::string& text) {
 }  // namespace
 
 void NativeSpinEdit::Created() {
+    // For a context menu of the model's own in place of the edit's.
+    SubclassWindow(Handle());
     DWORD style = WS_CHILD | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_HOTTRACK;
     if (spin_.Visible()) style |= WS_VISIBLE;
     if (!spin_.Enabled()) style |= WS_DISABLED;

@@ -91,6 +91,13 @@ void Win32Application::DragWindow(Form& form) {
     SendMessageW(native->Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
+void Win32Application::RaiseWindow(Form& form) {
+    const win32::NativeForm* native = Find(&form);
+    if (native == nullptr || !IsWindowVisible(native->Handle())) return;
+    SetWindowPos(native->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(native->Handle());
+}
+
 void Win32Application::RunModal(Form& form) {
     std::vector<HWND> others;
     for (const auto& [model, native] : windows_) {

@@ -24,6 +24,7 @@ public:
     void HideTaskbarEntry() override;
     void RunModal(Form& form) override;
     void DragWindow(Form& form) override;
+    void RaiseWindow(Form& form) override;
 
 protected:
     void BindForm(Form& form) override;

@@ -17,6 +17,10 @@ struct AutomaticSave {
 // Read after the program has ended. Throws std::runtime_error when the file cannot be read.
 std::vector<AutomaticSave> ReadAutomaticSaves(const std::string& databaseFile);
 
+// The names of the layouts saved by hand (table dbOV), in stored order, as stored bytes; none when
+// the table does not exist yet.
+std::vector<std::string> ReadManualNames(const std::string& databaseFile);
+
 // Stores rows as an automatic save would (creating the table as the program does when it is
 // missing), one per layout text given as stored bytes; returns them as stored.
 std::vector<AutomaticSave> AddAutomaticSaves(const std::string& databaseFile,

@@ -1,4 +1,4 @@
-#include "e2e/automatic_saves.h"
+#include "e2e/layout_rows.h"
 
 #include <sqlite3.h>
 
@@ -19,6 +19,8 @@ Database Open(const std::string& file, int flags) {
     const int opened = sqlite3_open_v2(file.c_str(), &handle, flags, nullptr);
     Database database(handle, &sqlite3_close);
     if (opened != SQLITE_OK) throw std::runtime_error("cannot open " + file + ": " + sqlite3_errstr(opened));
+    // The running program may be writing: wait for it rather than fail.
+    sqlite3_busy_timeout(database.get(), 5000);
     return database;
 }
 
@@ -54,6 +56,18 @@ std::vector<AutomaticSave> ReadAutomaticSaves(const std::string& databaseFile) {
     }
     if (step != SQLITE_DONE) throw std::runtime_error(std::string("reading dbOV2: ") + sqlite3_errmsg(database.get()));
     return rows;
+}
+
+std::vector<std::string> ReadManualNames(const std::string& databaseFile) {
+    const Database database = Open(databaseFile, SQLITE_OPEN_READONLY);
+    Statement exists = Prepare(database.get(), "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'dbOV'");
+    if (sqlite3_step(exists.get()) != SQLITE_ROW) return {};
+    Statement select = Prepare(database.get(), "SELECT name FROM dbOV ORDER BY id");
+    std::vector<std::string> names;
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) names.push_back(ColumnBytes(select.get(), 0));
+    if (step != SQLITE_DONE) throw std::runtime_error(std::string("reading dbOV: ") + sqlite3_errmsg(database.get()));
+    return names;
 }
 
 std::vector<AutomaticSave> AddAutomaticSaves(const std::string& databaseFile,
