@@ -1,6 +1,7 @@
 // The settings window's page of saved icon layouts: the layouts saved by hand and the automatic
 // saves side by side, saving the desktop under a name, and the context menu that restores,
 // compares and deletes.
+#include <exception>
 #include <string>
 
 #include "icons/layout_comparison.h"

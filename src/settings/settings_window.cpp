@@ -1,6 +1,5 @@
 #include "settings/settings_window.h"
 
-#include <algorithm>
 #include <exception>
 
 #include "core/program_folder.h"
@@ -9,7 +8,6 @@
 #include "settings/autostart.h"
 #include "settings/color_choices.h"
 #include "settings/desktop_link.h"
-#include "settings/folder_list.h"
 #include "settings/program_config.h"
 
 namespace orvella {
