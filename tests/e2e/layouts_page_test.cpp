@@ -78,6 +78,7 @@ TEST_F(LayoutsPage, RestoresTheSavedPlacesByMenuEnterAndDoubleClick) {
 
     MoveFirstIcon();
     ASSERT_TRUE(MouseAt(grid_, kFirstRowX, kFirstRowY, Mouse::RightClick));
+    ASSERT_TRUE(WaitWindow("#32768", 10s)) << "no context menu";
     Screenshot("menu");
     ASSERT_TRUE(Keys(grid_, {kDown, kEnter}));
     EXPECT_TRUE(IconsBackAt(bounds)) << "restore from the menu";
