@@ -96,21 +96,14 @@ int TForm1::SortedPlace(const std::string& path) const {
     return place;
 }
 
+// Loaded entries go to their places as the list control sorts them.
 void TForm1::FillFolders() {
     const ConfigFile config = ProgramConfig(platform_);
-    std::vector<ui::CheckListBox::Item> items;
+    ListDir.SetItems({});
     for (const FolderEntry& folder :
          ReadFolders(platform_.files, platform_.codec, ProgramDir + std::string(kFolderListFileName), config)) {
-        const ui::CheckListBox::Item item{folder.path, folder.includeSubfolders};
-        // Loaded entries go to their places as the list control sorts them.
-        int place = 0;
-        while (place < static_cast<int>(items.size()) &&
-               platform_.collation.Compare(items[static_cast<std::size_t>(place)].text, item.text) <= 0) {
-            ++place;
-        }
-        items.insert(items.begin() + place, item);
+        ListDir.InsertItem(SortedPlace(folder.path), {folder.path, folder.includeSubfolders});
     }
-    ListDir.SetItems(std::move(items));
 }
 
 void TForm1::SaveDirConf() {

@@ -125,22 +125,7 @@ void PaintDrawnControl(HDC dc, const Control& control, bool hovered, FontCache& 
             break;
         case ControlKind::ProgressBar: PaintProgressBar(dc, static_cast<const ProgressBar&>(control)); break;
         case ControlKind::Image: PaintImage(dc, static_cast<const Image&>(control)); break;
-        case ControlKind::Form:
-        case ControlKind::Panel:
-        case ControlKind::Button:
-        case ControlKind::CheckBox:
-        case ControlKind::GroupBox:
-        case ControlKind::RadioButton:
-        case ControlKind::SpinEdit:
-        case ControlKind::Memo:
-        case ControlKind::CheckListBox:
-        case ControlKind::ColorBox:
-        case ControlKind::PageControl:
-        case ControlKind::TabSheet:
-        case ControlKind::StatusBar:
-        case ControlKind::Edit:
-        case ControlKind::Grid:
-        case ControlKind::ListBox: break;  // windows of their own
+        default: break;  // windows of their own (IsDrawn lists which kinds are drawn)
     }
 }
 
